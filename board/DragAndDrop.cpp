@@ -1,0 +1,68 @@
+#include "DragAndDrop.h"
+
+namespace orrinvale {
+
+DropTarget dropTargetAt(const Board& board, PointTw p)
+{
+    using namespace layout;
+    // The buttons are windows of their own above everything else; outside
+    // the client area nothing of the window receives a drop.
+    if (!kClient.contains(p) || kRestartButton.contains(p) || kExitButton.contains(p))
+        return {};
+    if (const auto region = board.regionAt(p))
+        return {DropTarget::Region, *region};
+    if (const auto name = board.nameAt(p))
+        return {DropTarget::Name, *name};
+    return {};
+}
+
+bool DragAndDrop::press(PointTw p)
+{
+    const DropTarget target = dropTargetAt(board_, p);
+    if (target.kind != DropTarget::Name)
+        return false;
+    const RectTw box = layout::nameBox(target.index);
+    source_ = target.index;
+    grab_ = {p.x - box.left, p.y - box.top};
+    pointer_ = p;
+    return true;
+}
+
+void DragAndDrop::move(PointTw p)
+{
+    if (!source_)
+        return;
+    pointer_ = p;
+    const DropTarget target = dropTargetAt(board_, p);
+    if (target.kind == DropTarget::Name)
+        board_.labels_DragOver(target.index, *source_);
+}
+
+void DragAndDrop::release(PointTw p)
+{
+    if (!source_)
+        return;
+    const int source = *source_;
+    source_.reset();
+    pointer_ = p;
+    const DropTarget target = dropTargetAt(board_, p);
+    if (target.kind == DropTarget::Region)
+        board_.piccoor_DragDrop(static_cast<std::int16_t>(target.index), source);
+    else if (target.kind == DropTarget::Name)
+        board_.labels_DragDrop(target.index, source);
+}
+
+RectTw DragAndDrop::outline() const
+{
+    if (!source_)
+        return {};
+    const RectTw box = layout::nameBox(*source_);
+    return {pointer_.x - grab_.x, pointer_.y - grab_.y, box.width, box.height};
+}
+
+bool DragAndDrop::showsPushPin() const
+{
+    return source_ && board_.labels(*source_).pushPinDragIcon;
+}
+
+} // namespace orrinvale

@@ -1,0 +1,61 @@
+// The verdict on a name dropped on a drop region of the map, and the two
+// small handlers of drags over and drops on the names of the panel.
+#include "Board.h"
+
+#include "ErrorReport.h"
+#include "ErrorTrap.h"
+#include "RuntimeError.h"
+
+namespace orrinvale {
+
+void Board::labels_DragOver(int /*index*/, int source)
+{
+    labels(source).pushPinDragIcon = true;
+}
+
+void Board::labels_DragDrop(int /*index*/, int source)
+{
+    labels(source).visible = true;
+}
+
+void Board::piccoor_DragDrop(std::int16_t index, int source)
+{
+    ErrorTrap trap(services_, origin::kDropVerdict);
+
+    const bool correct = trap.test(108, [&] {
+        return trimSpaces(piccoor(index).tag) == trimSpaces(labels(source).tag);
+    });
+    if (!correct) {
+        trap.step(158, [&] { labels(source).visible = true; });
+        trap.step(160, [&] { playClip(clips::kWrong); });
+        return;
+    }
+
+    trap.step(110, [&] { labels(source).visible = false; });
+    trap.step(112, [&] { maplabel(source).visible = true; });
+
+    // The leader line is chosen on the tag as stored, untrimmed.
+    std::string tag;
+    trap.step(114, [&] { tag = labels(source).tag; });
+    for (int k = 0; k < layout::kLineCount; ++k) {
+        const int line = 114 + 4 * k;  // "CT" at 114 ... "VT" at 142
+        if (trap.test(line, [&] { return tag == layout::kLeaderLines[static_cast<std::size_t>(k)].code; })) {
+            trap.step(line + 2, [&] { lineVisible_[static_cast<std::size_t>(k)] = true; });
+            break;
+        }
+    }
+
+    trap.step(146, [&] {
+        if (placedCount == INT16_MAX)
+            throw RuntimeError(errors::kOverflow);
+        ++placedCount;
+    });
+    trap.step(148, [&] { playClip(clips::kCorrect); });
+    if (!trap.test(150, [&] { return placedCount == 50; }))
+        return;
+    trap.step(152, [&] { playClip(clips::kComplete); });
+    trap.step(154, [&] { services_.boxes.show(services_.app.title, kCongratulations, BoxIcon::None); });
+    trap.step(156, [&] { PushButton1_Click(); });
+}
+
+} // namespace orrinvale

@@ -1,0 +1,350 @@
+#include "Form1.h"
+
+#include "RuntimeError.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextOption>
+
+#include <cmath>
+
+// The pictures are compiled into the static UI library; register them once.
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
+namespace orrinvale {
+
+QRect toPixels(const RectTw& r)
+{
+    return {orrinvale::toPixels(r.left), orrinvale::toPixels(r.top), orrinvale::toPixels(r.width),
+            orrinvale::toPixels(r.height)};
+}
+
+PointTw toTwips(const QPointF& px)
+{
+    return {static_cast<int>(std::floor(px.x() * kTwipsPerPixel)),
+            static_cast<int>(std::floor(px.y() * kTwipsPerPixel))};
+}
+
+QColor resolveColour(layout::Colour colour, const QPalette& palette)
+{
+    if (colour & 0x80000000u) {
+        switch (colour & 0xFF) {
+        case 0x0F: return palette.color(QPalette::Button);      // button face
+        case 0x12: return palette.color(QPalette::ButtonText);  // button text
+        default: return palette.color(QPalette::WindowText);
+        }
+    }
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+namespace {
+
+QFont pixelFont(const char* family, int pixels, bool bold)
+{
+    QFont f(QString::fromLatin1(family));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+QPoint toPixelPoint(PointTw p)
+{
+    return {orrinvale::toPixels(p.x), orrinvale::toPixels(p.y)};
+}
+
+} // namespace
+
+Form1::Form1(Board& board, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      board_(board), drag_(board)
+{
+    registerPictures();
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(toPixels(layout::kClient).size());
+    setFont(pixelFont("Arial", layout::kFormFontPx, true));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // Tab order: Text1, Restart, Exit. Text1 lies to the right of the client
+    // area and holds the keyboard focus without being seen.
+    text1_ = new QLineEdit(QString::fromLatin1(layout::kFocusHolderText.data(),
+                                               static_cast<int>(layout::kFocusHolderText.size())),
+                           this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(toPixels(layout::kFocusHolder));
+
+    auto makeButton = [this](std::string_view caption, const RectTw& box, const char* name) {
+        auto* b = new QPushButton(QString::fromLatin1(caption.data(), static_cast<int>(caption.size())), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(toPixels(box));
+        b->setFont(pixelFont("Arial", layout::kButtonFontPx, true));
+        b->setMouseTracking(true);
+        b->installEventFilter(this);
+        return b;
+    };
+    restart_ = makeButton(layout::kRestartCaption, layout::kRestartButton, "PushButton1");
+    exit_ = makeButton(layout::kExitCaption, layout::kExitButton, "PushButton2");
+    setTabOrder(text1_, restart_);
+    setTabOrder(restart_, exit_);
+    text1_->setFocus();
+
+    connect(restart_, &QPushButton::clicked, this, [this] {
+        board_.PushButton1_Click();
+        update();
+    });
+    connect(exit_, &QPushButton::clicked, this, [this] { board_.PushButton2_Click(*this); });
+
+    pushPin_ = QCursor(QPixmap(QStringLiteral(":/pushpin.ico")), kPushPinHotX, kPushPinHotY);
+}
+
+void Form1::unload()
+{
+    close();
+}
+
+void Form1::setCaption(const std::string& text)
+{
+    setWindowTitle(QString::fromStdString(text));
+}
+
+void Form1::setApplicationIcon()
+{
+    setWindowIcon(QIcon(QStringLiteral(":/orrinvale.ico")));
+}
+
+void Form1::setMouseIcon(const std::string& path, int hotX, int hotY)
+{
+    QPixmap picture(QString::fromStdString(path), "CUR");
+    if (picture.isNull())
+        throw RuntimeError("Invalid picture");
+    hand_ = QCursor(picture, hotX, hotY);
+    hasHand_ = true;
+}
+
+long long Form1::nativeHandle()
+{
+    return static_cast<long long>(winId());
+}
+
+void Form1::applySkin(long long handle, const std::string& styleSheet)
+{
+    if (static_cast<std::int32_t>(handle) != static_cast<std::int32_t>(nativeHandle()))
+        throw RuntimeError("Invalid window handle");
+    setStyleSheet(QString::fromStdString(styleSheet));
+}
+
+void Form1::showCentred()
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+}
+
+// ---------------------------------------------------------------- painting
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), resolveColour(board_.backColor, palette()));
+    for (const layout::StackEntry& entry : layout::kStacking) {
+        switch (entry.layer) {
+        case layout::Layer::MapPicture:
+            if (board_.mapVisible())
+                map_.draw(p, toPixels(layout::kMapPicture));
+            break;
+        case layout::Layer::Banner:
+            paintBanner(p);
+            break;
+        case layout::Layer::InstructionsText:
+            paintInstructions(p, layout::kInstructionsText,
+                              QString::fromLatin1(layout::kInstructionsCaption.data(),
+                                                  static_cast<int>(layout::kInstructionsCaption.size())),
+                              false);
+            break;
+        case layout::Layer::InstructionsTitle:
+            paintInstructions(p, layout::kInstructionsTitle,
+                              QString::fromLatin1(layout::kInstructionsTitleCaption.data(),
+                                                  static_cast<int>(layout::kInstructionsTitleCaption.size())),
+                              true);
+            break;
+        case layout::Layer::Name:
+            paintNames(p, entry.first, entry.last);
+            break;
+        case layout::Layer::MapName:
+            paintMapNames(p, entry.first, entry.last);
+            break;
+        case layout::Layer::Line:
+            paintLines(p, entry.first, entry.last);
+            break;
+        }
+    }
+    if (drag_.active() && !drag_.showsPushPin()) {
+        // The usual drag outline: a dotted frame of the name's box.
+        QPen pen(Qt::black, 1, Qt::DotLine);
+        pen.setCosmetic(true);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(toPixels(drag_.outline()).adjusted(0, 0, -1, -1));
+    }
+    if (!painted_) {
+        painted_ = true;
+        emit firstPainted();
+    }
+}
+
+void Form1::paintBanner(QPainter& p)
+{
+    // Medium blue that darkens towards its bottom edge.
+    const QRect r = toPixels(layout::kBanner);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0.0, QColor(0x3d, 0x6f, 0xc0));
+    g.setColorAt(0.80, QColor(0x35, 0x62, 0xb0));
+    g.setColorAt(1.0, QColor(0x1a, 0x33, 0x70));
+    p.fillRect(r, g);
+}
+
+void Form1::paintInstructions(QPainter& p, const RectTw& box, const QString& text, bool bold)
+{
+    p.setPen(Qt::white);
+    p.setFont(pixelFont("Arial", layout::kInstructionFontPx, bold));
+    p.drawText(toPixels(box), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+}
+
+void Form1::paintNames(QPainter& p, int first, int last)
+{
+    p.setPen(Qt::white);
+    p.setFont(pixelFont("Arial", layout::kNameFontPx, true));
+    for (int i = first; i <= last; ++i) {
+        const NameLabel& name = board_.labels(i);
+        if (!name.visible)
+            continue;
+        const QRect box = toPixels(layout::nameBox(i));
+        p.save();
+        p.setClipRect(box);
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromStdString(name.caption));
+        p.restore();
+    }
+}
+
+void Form1::paintMapNames(QPainter& p, int first, int last)
+{
+    p.setPen(resolveColour(layout::kButtonText, palette()));
+    p.setFont(pixelFont("Arial Narrow", layout::kMapNameFontPx, false));
+    for (int i = first; i <= last; ++i) {
+        if (!board_.maplabelVisible(i))
+            continue;
+        const layout::MapName& name = layout::kMapNames[static_cast<std::size_t>(i)];
+        const QRect box = toPixels(name.box);
+        // A name wider than its box stays on one line, centred over it.
+        p.drawText(box.adjusted(-40, 0, 40, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                   QString::fromLatin1(name.caption.data(), static_cast<int>(name.caption.size())));
+    }
+}
+
+void Form1::paintLines(QPainter& p, int first, int last)
+{
+    QPen pen(resolveColour(layout::kWindowText, palette()));
+    pen.setWidth(1);
+    p.setPen(pen);
+    for (int k = first; k <= last; ++k) {
+        if (!board_.lineVisible(k))
+            continue;
+        const layout::LeaderLine& line = layout::kLeaderLines[static_cast<std::size_t>(k)];
+        p.drawLine(toPixelPoint(line.from), toPixelPoint(line.to));
+    }
+}
+
+// ---------------------------------------------------------------- events
+
+void Form1::refreshPointer()
+{
+    if (drag_.active()) {
+        if (drag_.showsPushPin())
+            setCursor(pushPin_);
+        else
+            setCursor(Qt::ArrowCursor);
+        return;
+    }
+    switch (board_.mousePointer) {
+    case kBusyPointer:
+        setCursor(Qt::WaitCursor);
+        break;
+    case kCustomPointer:
+        setCursor(hasHand_ ? hand_ : QCursor(Qt::ArrowCursor));
+        break;
+    default:
+        setCursor(Qt::ArrowCursor);
+        break;
+    }
+}
+
+void Form1::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || drag_.active())
+        return;
+    if (drag_.press(toTwips(event->position()))) {
+        refreshPointer();
+        update();
+    }
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event)
+{
+    const PointTw p = toTwips(event->position());
+    if (drag_.active()) {
+        drag_.move(p);
+        refreshPointer();
+        update();
+        return;
+    }
+    if (board_.isBareArea(p)) {
+        board_.Form_MouseMove();
+        refreshPointer();
+    }
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !drag_.active())
+        return;
+    update();
+    drag_.release(toTwips(event->position()));
+    refreshPointer();
+    update();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove && !drag_.active()) {
+        if (watched == restart_)
+            board_.PushButton1_MouseMove();
+        else if (watched == exit_)
+            board_.PushButton2_MouseMove();
+        refreshPointer();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Nothing is asked and nothing is saved: the window simply closes.
+    drag_.cancel();
+    event->accept();
+}
+
+} // namespace orrinvale

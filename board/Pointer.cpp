@@ -1,0 +1,38 @@
+// Pointer feedback: the hand over the two buttons, the arrow over the
+// window's bare margins, and the busy pointer left alone.
+#include "Board.h"
+
+namespace orrinvale {
+
+void Board::setPointerUnlessBusy(int value)
+{
+    if (mousePointer == kBusyPointer)
+        return;
+    mousePointer = value;
+}
+
+void Board::Form_MouseMove() { setPointerUnlessBusy(kDefaultPointer); }
+void Board::PushButton1_MouseMove() { setPointerUnlessBusy(kCustomPointer); }
+void Board::PushButton2_MouseMove() { setPointerUnlessBusy(kCustomPointer); }
+
+bool Board::isBareArea(PointTw p) const
+{
+    using namespace layout;
+    if (!kClient.contains(p))
+        return false;
+    if ((mapVisible_ && kMapPicture.contains(p)) || kBanner.contains(p))
+        return false;
+    if (kRestartButton.contains(p) || kExitButton.contains(p))
+        return false;
+    if (kInstructionsTitle.contains(p) || kInstructionsText.contains(p))
+        return false;
+    if (regionAt(p) || nameAt(p))
+        return false;
+    for (int i = 0; i < kStateCount; ++i) {
+        if (maplabels_[static_cast<std::size_t>(i)].visible && kMapNames[static_cast<std::size_t>(i)].box.contains(p))
+            return false;
+    }
+    return true;
+}
+
+} // namespace orrinvale

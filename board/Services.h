@@ -1,0 +1,16 @@
+// The outside services the window's handlers use, gathered so that a handler
+// takes one reference.
+#pragma once
+
+#include "Seams.h"
+
+namespace orrinvale {
+
+struct Services {
+    MessageBoxes& boxes;
+    ClipPlayer& player;
+    AppInfo& app;
+    FaultHook* faults = nullptr;  // only tests set this
+};
+
+} // namespace orrinvale

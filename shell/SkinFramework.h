@@ -1,0 +1,57 @@
+// The skin engine: takes calls by dispatch id, loads a skin file and applies
+// it to a window. A skin file is a Qt style sheet in UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace orrinvale {
+
+using DispValue = std::variant<std::monostate, std::int32_t, bool, std::string>;
+enum class CallKind { Method, PropertyGet, PropertyPut };
+
+class SkinEngine {
+public:
+    virtual ~SkinEngine() = default;
+    virtual DispValue invoke(int dispId, CallKind kind, const std::vector<DispValue>& args) = 0;
+};
+
+namespace skin {
+inline constexpr int kApplyWindow = 3;   // method: window handle
+inline constexpr int kLoadSkin = 2;      // method: file path, ini name
+inline constexpr int kFlags = 1;         // property: 32-bit flags
+inline constexpr int kOption5 = 5;       // property: boolean option
+inline constexpr int kOption10 = 10;     // property: boolean option
+inline constexpr std::size_t kMaxFileBytes = 1 << 20;
+} // namespace skin
+
+class SkinFramework : public SkinEngine {
+public:
+    // Called by the apply call with the window's handle and the style sheet.
+    using Applier = std::function<void(std::int64_t handle, const std::string& styleSheet)>;
+    explicit SkinFramework(Applier applier) : applier_(std::move(applier)) {}
+
+    DispValue invoke(int dispId, CallKind kind, const std::vector<DispValue>& args) override;
+
+    const std::string& styleSheet() const { return styleSheet_; }
+    std::int32_t flags() const { return flags_; }
+
+private:
+    void load(const std::string& path);
+
+    Applier applier_;
+    std::string styleSheet_;
+    bool loaded_ = false;
+    std::int32_t flags_ = 0;
+    bool option5_ = false;
+    bool option10_ = false;
+};
+
+// Reads a skin file: UTF-8 text of at most kMaxFileBytes, not empty.
+// Raises a RuntimeError that says what is wrong.
+std::string readSkinFile(const std::string& path);
+
+} // namespace orrinvale

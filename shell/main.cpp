@@ -1,0 +1,45 @@
+// Starts the quiz: builds the window, runs its load, shows it centred, and
+// builds the sound back end once the window has been painted.
+#include "Board.h"
+#include "DesktopLauncher.h"
+#include "Form1.h"
+#include "FormLoad.h"
+#include "Main.h"
+#include "MediaClipPlayer.h"
+#include "QtMessageBoxes.h"
+#include "SkinFramework.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLoggingCategory>
+#include <QTimer>
+
+using namespace orrinvale;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // A clip that cannot be played is silent, on the terminal too.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+
+    AppInfo info;
+    info.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+    info.supportAddress = ORRINVALE_SUPPORT_ADDRESS;
+    QtMessageBoxes boxes;
+    MediaClipPlayer player;
+    Services services{boxes, player, info};
+    Board board(services);
+    Form1 window(board);
+    SkinFramework skin([&window](std::int64_t handle, const std::string& sheet) { window.applySkin(handle, sheet); });
+    SeededRandom random;
+    DesktopLauncher launcher;
+
+    StartUp startUp{board, window, skin, random, launcher, secondsSinceMidnight, ORRINVALE_HOME_PAGE};
+    Form_Load(startUp);
+    QGuiApplication::setApplicationDisplayName(QString::fromStdString(info.title));
+
+    QObject::connect(&window, &Form1::firstPainted, &window,
+                     [&player] { QTimer::singleShot(0, [&player] { player.prepare(); }); });
+    window.showCentred();
+    return app.exec();
+}

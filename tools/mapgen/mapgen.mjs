@@ -1,0 +1,464 @@
+// Generates assets/map.svg: the fifty states drawn into the map rectangle of
+// the quiz window, fitted so that each state lies under the hit rectangles
+// that carry its code.
+//
+//   cd tools/mapgen && npm ci && npm run generate
+//
+// The output depends only on the pinned data packages and on the rectangle
+// table in board/Layout.cpp, so running it twice gives the same bytes.
+
+import { readFileSync, writeFileSync } from "node:fs";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+import { geoConicEqualArea, geoMercator } from "d3-geo";
+import { mergeArcs, neighbors } from "topojson-client";
+
+const here = dirname(fileURLToPath(import.meta.url));
+const root = join(here, "..", "..");
+const states = JSON.parse(readFileSync(join(here, "node_modules/us-atlas/states-10m.json"), "utf8"));
+const world = JSON.parse(readFileSync(join(here, "node_modules/world-atlas/countries-10m.json"), "utf8"));
+
+// ---------------------------------------------------------------- geometry of the window
+
+const TWIPS = 15;
+const MAP = { left: 510, top: 90, width: 10530, height: 7500 };
+const W = MAP.width / TWIPS; // 702
+const H = MAP.height / TWIPS; // 500
+const BANNER_Y = (6900 - MAP.top) / TWIPS; // the banner covers the map below this
+
+const toMap = (x, y) => [(x - MAP.left) / TWIPS, (y - MAP.top) / TWIPS];
+
+function readHitRects() {
+  const src = readFileSync(join(root, "board/Layout.cpp"), "utf8");
+  const body = src.slice(src.indexOf("hit-rects-begin"), src.indexOf("hit-rects-end"));
+  const rows = [...body.matchAll(/\{\{(\d+), (\d+), (\d+), (\d+)\}, "([A-Z]*)"\}/g)];
+  return rows.map((m) => {
+    const [l, t, w, h] = m.slice(1, 5).map(Number);
+    const [x0, y0] = toMap(l, t);
+    return { x0, y0, x1: x0 + w / TWIPS, y1: y0 + h / TWIPS, tag: m[5] };
+  });
+}
+const rects = readHitRects();
+if (rects.length !== 79) throw new Error(`expected 79 hit rectangles, read ${rects.length}`);
+
+// ---------------------------------------------------------------- states and their arcs
+
+const POSTAL = {
+  "01": "AL", "02": "AK", "04": "AZ", "05": "AR", "06": "CA", "08": "CO", "09": "CT", "10": "DE",
+  "12": "FL", "13": "GA", "15": "HI", "16": "ID", "17": "IL", "18": "IN", "19": "IA", "20": "KS",
+  "21": "KY", "22": "LA", "23": "ME", "24": "MD", "25": "MA", "26": "MI", "27": "MN", "28": "MS",
+  "29": "MO", "30": "MT", "31": "NE", "32": "NV", "33": "NH", "34": "NJ", "35": "NM", "36": "NY",
+  "37": "NC", "38": "ND", "39": "OH", "40": "OK", "41": "OR", "42": "PA", "44": "RI", "45": "SC",
+  "46": "SD", "47": "TN", "48": "TX", "49": "UT", "50": "VT", "51": "VA", "53": "WA", "54": "WV",
+  "55": "WI", "56": "WY",
+};
+const DC = "11";
+
+const geoms = states.objects.states.geometries;
+const byCode = new Map();
+for (const g of geoms) if (POSTAL[g.id]) byCode.set(POSTAL[g.id], g);
+// The District of Columbia becomes part of Maryland; territories are dropped.
+byCode.set("MD", mergeArcs(states, [byCode.get("MD"), geoms.find((g) => g.id === DC)]));
+const CODES = [...byCode.keys()].sort();
+const LOWER48 = CODES.filter((c) => c !== "AK" && c !== "HI");
+
+// Arcs decoded to longitude/latitude once.
+function decodeArcs(topology) {
+  const [sx, sy] = topology.transform.scale;
+  const [tx, ty] = topology.transform.translate;
+  return topology.arcs.map((arc) => {
+    let x = 0, y = 0;
+    return arc.map(([dx, dy]) => {
+      x += dx; y += dy;
+      return [x * sx + tx, y * sy + ty];
+    });
+  });
+}
+const stateArcs = decodeArcs(states);
+
+// Rings of a geometry as lists of arc references (negative: reversed).
+function polygonsOf(geom) {
+  if (geom.type === "Polygon") return [geom.arcs];
+  if (geom.type === "MultiPolygon") return geom.arcs;
+  return [];
+}
+
+// Projects every arc once, then assembles each state's rings from them, so
+// that neighbours share exactly the same border points.
+function projectRings(geom, projectedArcs) {
+  const rings = [];
+  for (const poly of polygonsOf(geom)) {
+    for (const ring of poly) {
+      const pts = [];
+      for (const ref of ring) {
+        const arc = ref >= 0 ? projectedArcs[ref] : projectedArcs[~ref].slice().reverse();
+        for (let k = pts.length ? 1 : 0; k < arc.length; k++) pts.push(arc[k]);
+      }
+      rings.push(pts);
+    }
+  }
+  return rings;
+}
+
+// ---------------------------------------------------------------- raster used for fitting
+
+// Fills each state's rings (even-odd) into a grid of the map at SS samples per pixel.
+const SS = 2;
+const GW = W * SS, GH = Math.ceil(BANNER_Y * SS);
+
+function rasterize(ringsByIndex) {
+  const grid = new Uint8Array(GW * GH);
+  const xs = [];
+  ringsByIndex.forEach((rings, idx) => {
+    if (!rings) return;
+    let ymin = Infinity, ymax = -Infinity;
+    for (const r of rings) for (const p of r) { ymin = Math.min(ymin, p[1]); ymax = Math.max(ymax, p[1]); }
+    const r0 = Math.max(0, Math.floor(ymin * SS)), r1 = Math.min(GH - 1, Math.ceil(ymax * SS));
+    for (let row = r0; row <= r1; row++) {
+      const y = (row + 0.5) / SS;
+      xs.length = 0;
+      for (const r of rings) {
+        for (let k = 0, n = r.length; k < n; k++) {
+          const a = r[k], b = r[(k + 1) % n];
+          if ((a[1] <= y) !== (b[1] <= y)) xs.push(a[0] + ((y - a[1]) / (b[1] - a[1])) * (b[0] - a[0]));
+        }
+      }
+      xs.sort((p, q) => p - q);
+      for (let k = 0; k + 1 < xs.length; k += 2) {
+        const c0 = Math.max(0, Math.ceil(xs[k] * SS - 0.5)), c1 = Math.min(GW - 1, Math.floor(xs[k + 1] * SS - 0.5));
+        for (let c = c0; c <= c1; c++) grid[row * GW + c] = idx + 1;
+      }
+    }
+  });
+  return grid;
+}
+
+// Every sample point of the map that some tagged rectangle owns: the front-most
+// (highest index) rectangle containing it, above the banner.
+function ownerSamples(filter) {
+  const samples = [];
+  for (let row = 0; row < GH; row++) {
+    const y = (row + 0.5) / SS;
+    for (let col = 0; col < GW; col++) {
+      const x = (col + 0.5) / SS;
+      for (let j = rects.length - 1; j >= 0; j--) {
+        const r = rects[j];
+        if (x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1) {
+          if (filter(r.tag)) samples.push(row * GW + col, CODES.indexOf(r.tag) + 1);
+          break;
+        }
+      }
+    }
+  }
+  return Int32Array.from(samples);
+}
+
+// ---------------------------------------------------------------- the lower 48
+
+function conic(lon0, p1, p2) {
+  return geoConicEqualArea().parallels([p1, p2]).rotate([-lon0, 0]).scale(1).translate([0, 0]);
+}
+
+function projectArcs(arcs, project) {
+  return arcs.map((arc) => arc.map(project));
+}
+
+function mainlandProjection(p) {
+  const [lon0, p1, p2, sx, sy, tx, ty] = p;
+  const proj = conic(lon0, p1, p2);
+  return (pt) => {
+    const q = proj(pt);
+    return [q[0] * sx + tx, q[1] * sy + ty];
+  };
+}
+
+const mainSamples = ownerSamples((tag) => LOWER48.includes(tag));
+
+function mainlandRings(p) {
+  const arcs = projectArcs(stateArcs, mainlandProjection(p));
+  return CODES.map((c) => (LOWER48.includes(c) ? projectRings(byCode.get(c), arcs) : null));
+}
+
+function shareOnOwnState(grid, samples) {
+  let hit = 0;
+  for (let k = 0; k < samples.length; k += 2) if (grid[samples[k]] === samples[k + 1]) hit++;
+  return hit / (samples.length / 2);
+}
+
+const mainScore = (p) => shareOnOwnState(rasterize(mainlandRings(p)), mainSamples);
+
+// Start: scale and offset per axis matching each state's centroid to the
+// area-weighted centroid of its rectangles (least squares).
+function initialFit(lon0, p1, p2) {
+  const unit = mainlandRings([lon0, p1, p2, 1, 1, 0, 0]);
+  const pairs = [];
+  for (const code of LOWER48) {
+    const rings = unit[CODES.indexOf(code)];
+    let a = 0, cx = 0, cy = 0;
+    for (const r of rings) {
+      for (let k = 0, n = r.length; k < n; k++) {
+        const [x0, y0] = r[k], [x1, y1] = r[(k + 1) % n];
+        const f = x0 * y1 - x1 * y0;
+        a += f; cx += (x0 + x1) * f; cy += (y0 + y1) * f;
+      }
+    }
+    let ra = 0, rx = 0, ry = 0;
+    for (const r of rects) if (r.tag === code) {
+      const area = (r.x1 - r.x0) * (r.y1 - r.y0);
+      ra += area; rx += area * (r.x0 + r.x1) / 2; ry += area * (r.y0 + r.y1) / 2;
+    }
+    pairs.push([cx / (3 * a), cy / (3 * a), rx / ra, ry / ra]);
+  }
+  const line = (u, v) => {
+    const n = pairs.length;
+    const mu = pairs.reduce((s, q) => s + q[u], 0) / n, mv = pairs.reduce((s, q) => s + q[v], 0) / n;
+    let num = 0, den = 0;
+    for (const q of pairs) { num += (q[u] - mu) * (q[v] - mv); den += (q[u] - mu) ** 2; }
+    const s = num / den;
+    return [s, mv - s * mu];
+  };
+  const [sx, tx] = line(0, 2), [sy, ty] = line(1, 3);
+  return [lon0, p1, p2, sx, sy, tx, ty];
+}
+
+// Nelder-Mead maximisation with fixed iteration count (deterministic).
+function nelderMead(f, x0, steps, iterations) {
+  const n = x0.length;
+  let simplex = [x0.slice()];
+  for (let i = 0; i < n; i++) {
+    const x = x0.slice();
+    x[i] += steps[i];
+    simplex.push(x);
+  }
+  let values = simplex.map(f);
+  for (let it = 0; it < iterations; it++) {
+    const order = values.map((v, i) => i).sort((a, b) => values[b] - values[a]);
+    simplex = order.map((i) => simplex[i]);
+    values = order.map((i) => values[i]);
+    const centroid = new Array(n).fill(0);
+    for (let i = 0; i < n; i++) for (let d = 0; d < n; d++) centroid[d] += simplex[i][d] / n;
+    const worst = simplex[n];
+    const at = (t) => centroid.map((c, d) => c + t * (worst[d] - c));
+    const xr = at(-1), fr = f(xr);
+    if (fr > values[0]) {
+      const xe = at(-2), fe = f(xe);
+      if (fe > fr) { simplex[n] = xe; values[n] = fe; } else { simplex[n] = xr; values[n] = fr; }
+    } else if (fr > values[n - 1]) {
+      simplex[n] = xr; values[n] = fr;
+    } else {
+      const xc = at(0.5), fc = f(xc);
+      if (fc > values[n]) { simplex[n] = xc; values[n] = fc; } else {
+        for (let i = 1; i <= n; i++) {
+          simplex[i] = simplex[i].map((v, d) => simplex[0][d] + 0.5 * (v - simplex[0][d]));
+          values[i] = f(simplex[i]);
+        }
+      }
+    }
+  }
+  const best = values.indexOf(Math.max(...values));
+  return { x: simplex[best], value: values[best] };
+}
+
+function fitMainland() {
+  let best = null;
+  for (const start of [[-96.5, 19.5, 59.3], [-96, 29.5, 45.5], [-97, 24, 52]]) {
+    let p = initialFit(...start);
+    for (let round = 0; round < 3; round++) {
+      const r = nelderMead(mainScore, p, [1, 2, 2, p[3] * 0.03, p[4] * 0.03, 5, 5], 250);
+      p = r.x;
+      if (!best || r.value > best.value) best = r;
+    }
+  }
+  return best;
+}
+
+// ---------------------------------------------------------------- insets
+
+function insetProjection(base, s, tx, ty) {
+  return (pt) => {
+    const q = base(pt);
+    return [q[0] * s + tx, q[1] * s + ty];
+  };
+}
+
+// Alaska: its own conic, the mainland (east of 169.5° W) filling rectangle 0.
+function fitAlaska() {
+  const base = geoConicEqualArea().parallels([55, 65]).rotate([154, 0]).scale(1).translate([0, 0]);
+  const r = rects[0];
+  let x0 = Infinity, x1 = -Infinity, y0 = Infinity, y1 = -Infinity;
+  const ak = projectRings(byCode.get("AK"), stateArcs);
+  for (const ring of ak) for (const [lon, lat] of ring) {
+    if (lon < -169.5 || lon > 0) continue;
+    const [x, y] = base([lon, lat]);
+    x0 = Math.min(x0, x); x1 = Math.max(x1, x); y0 = Math.min(y0, y); y1 = Math.max(y1, y);
+  }
+  const s = Math.min((r.x1 - r.x0) / (x1 - x0), (r.y1 - r.y0) / (y1 - y0));
+  const tx = r.x1 - x1 * s, ty = (r.y0 + r.y1) / 2 - ((y0 + y1) / 2) * s;
+  return insetProjection(base, s, tx, ty);
+}
+
+// Hawaii: the island chain spread over rectangles 76 (the western islands)
+// and 75 (the Big Island), searched for the largest share of island area
+// inside the two rectangles.
+function fitHawaii() {
+  const base = geoMercator().scale(1).translate([0, 0]);
+  const hi = projectRings(byCode.get("HI"), projectArcs(stateArcs, base));
+  const inRect = (x, y, r) => x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1;
+  let bx0 = Infinity, bx1 = -Infinity, by0 = Infinity, by1 = -Infinity;
+  for (const ring of hi) for (const [x, y] of ring) {
+    bx0 = Math.min(bx0, x); bx1 = Math.max(bx1, x); by0 = Math.min(by0, y); by1 = Math.max(by1, y);
+  }
+  const u = { x0: rects[76].x0, y0: rects[76].y0, x1: rects[75].x1, y1: rects[75].y1 };
+  const score = ([s, tx, ty]) => {
+    let inside = 0, all = 0;
+    for (const ring of hi) for (const [x, y] of ring) {
+      const X = x * s + tx, Y = y * s + ty;
+      all++;
+      if (inRect(X, Y, rects[75]) || inRect(X, Y, rects[76])) inside++;
+    }
+    return inside / all + s * 1e-4; // prefer the larger islands among equal fits
+  };
+  const s0 = Math.min((u.x1 - u.x0) / (bx1 - bx0), (u.y1 - u.y0) / (by1 - by0));
+  const start = [s0, u.x0 - bx0 * s0, u.y0 - by0 * s0];
+  const r = nelderMead(score, start, [s0 * 0.1, 3, 3], 300);
+  const [s, tx, ty] = r.x;
+  return (pt) => {
+    const q = base(pt);
+    return [q[0] * s + tx, q[1] * s + ty];
+  };
+}
+
+// ---------------------------------------------------------------- colours
+
+const PALETTE = ["#a9d3ee", "#6cc2b5", "#f6e27f", "#f08d6b", "#ecdcbc", "#c9b6e2"];
+
+function colourStates() {
+  const idx = new Map(geoms.map((g, i) => [g, i]));
+  const adj = neighbors(geoms);
+  const codeOf = (i) => (geoms[i].id === DC ? "MD" : POSTAL[geoms[i].id]);
+  const nb = new Map(CODES.map((c) => [c, new Set()]));
+  geoms.forEach((g, i) => {
+    const a = codeOf(i);
+    if (!a) return;
+    for (const j of adj[idx.get(g)]) {
+      const b = codeOf(j);
+      if (b && b !== a) { nb.get(a).add(b); nb.get(b).add(a); }
+    }
+  });
+  // The Four Corners touch diagonally at one point; keep them apart too.
+  for (const [a, b] of [["UT", "NM"], ["AZ", "CO"]]) { nb.get(a).add(b); nb.get(b).add(a); }
+  // Largest degree first, then greedy: a planar map needs no more than six here.
+  const order = CODES.slice().sort((a, b) => nb.get(b).size - nb.get(a).size || (a < b ? -1 : 1));
+  const colour = new Map();
+  let next = 0;
+  for (const c of order) {
+    const used = new Set([...nb.get(c)].map((n) => colour.get(n)));
+    // Rotate the starting colour so the palette spreads evenly over the map.
+    for (let k = 0; k < PALETTE.length; k++) {
+      const candidate = (next + k) % PALETTE.length;
+      if (!used.has(candidate)) { colour.set(c, candidate); break; }
+    }
+    if (!colour.has(c)) throw new Error(`no colour left for ${c}`);
+    next = (colour.get(c) + 1) % PALETTE.length;
+  }
+  return { colour, nb };
+}
+
+// ---------------------------------------------------------------- lakes
+
+// Natural Earth's United States polygon includes the US waters of the Great
+// Lakes; clipped to the lakes' box and painted under the states, only that
+// water shows.
+function lakeRings(project) {
+  const usa = world.objects.countries.geometries.find((g) => g.id === "840");
+  const arcs = projectArcs(decodeArcs(world), (pt) => pt);
+  const LAKES = { w: -92.3, e: -75.9, s: 41.3, n: 49.1 };
+  const out = [];
+  for (const ring of projectRings(usa, arcs)) {
+    const clipped = clipRing(ring, LAKES);
+    if (clipped.length >= 3) out.push(clipped.map(project));
+  }
+  return out;
+}
+
+// Sutherland-Hodgman against a longitude/latitude box.
+function clipRing(ring, box) {
+  const edges = [
+    (p) => p[0] >= box.w, (p) => p[0] <= box.e, (p) => p[1] >= box.s, (p) => p[1] <= box.n,
+  ];
+  const cut = [
+    (a, b) => lerpAt(a, b, 0, box.w), (a, b) => lerpAt(a, b, 0, box.e),
+    (a, b) => lerpAt(a, b, 1, box.s), (a, b) => lerpAt(a, b, 1, box.n),
+  ];
+  let pts = ring;
+  for (let e = 0; e < 4 && pts.length; e++) {
+    const next = [];
+    for (let k = 0; k < pts.length; k++) {
+      const a = pts[k], b = pts[(k + 1) % pts.length];
+      const ina = edges[e](a), inb = edges[e](b);
+      if (ina) next.push(a);
+      if (ina !== inb) next.push(cut[e](a, b));
+    }
+    pts = next;
+  }
+  return pts;
+}
+function lerpAt(a, b, axis, v) {
+  const t = (v - a[axis]) / (b[axis] - a[axis]);
+  return [a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1])];
+}
+
+// ---------------------------------------------------------------- output
+
+const fmt = (v) => {
+  const s = (Math.round(v * 100) / 100).toFixed(2).replace(/\.?0+$/, "");
+  return s === "-0" ? "0" : s;
+};
+
+function pathData(rings) {
+  let d = "";
+  for (const ring of rings) {
+    let last = "";
+    let part = "";
+    let count = 0;
+    for (const [x, y] of ring) {
+      const p = `${fmt(x)},${fmt(y)}`;
+      if (p === last) continue;
+      part += (count ? "L" : "M") + p;
+      last = p;
+      count++;
+    }
+    if (count >= 3) d += part + "Z";
+  }
+  return d;
+}
+
+function main() {
+  const fit = fitMainland();
+  const p = fit.x;
+  console.log(`lower 48: ${(fit.value * 100).toFixed(2)} % of rectangle area on its own state`);
+  console.log(`  central meridian ${p[0].toFixed(2)}, parallels ${p[1].toFixed(2)} / ${p[2].toFixed(2)}`);
+
+  const mainArcs = projectArcs(stateArcs, mainlandProjection(p));
+  const akArcs = projectArcs(stateArcs, fitAlaska());
+  const hiArcs = projectArcs(stateArcs, fitHawaii());
+  const arcsFor = (code) => (code === "AK" ? akArcs : code === "HI" ? hiArcs : mainArcs);
+
+  const { colour } = colourStates();
+  const lines = [];
+  lines.push(`<svg xmlns="http://www.w3.org/2000/svg" width="${W}" height="${H}" viewBox="0 0 ${W} ${H}">`);
+  lines.push(`<rect width="${W}" height="${H}" fill="#ffffff"/>`);
+  lines.push(`<path id="lakes" fill="#1b2a5c" fill-rule="evenodd" d="${pathData(lakeRings(mainlandProjection(p)))}"/>`);
+  lines.push(`<g stroke="#8a8a8a" stroke-width="0.6" stroke-linejoin="round" fill-rule="evenodd">`);
+  for (const code of CODES) {
+    const rings = projectRings(byCode.get(code), arcsFor(code));
+    lines.push(`<path id="${code}" fill="${PALETTE[colour.get(code)]}" d="${pathData(rings)}"/>`);
+  }
+  lines.push(`</g>`);
+  lines.push(`</svg>`);
+  const out = join(root, "assets/map.svg");
+  writeFileSync(out, lines.join("\n") + "\n");
+  console.log(`wrote ${out}`);
+}
+
+main();
