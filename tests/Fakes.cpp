@@ -1,0 +1,55 @@
+#include "Fakes.h"
+
+#include "ErrorTrap.h"
+
+#include <sstream>
+
+namespace orrinvale::testing {
+
+std::string shippedStateTable()
+{
+    std::ifstream in(ORRINVALE_ASSETS "/usa_states.txt", std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void BoardFixture::setUp(const std::string& table)
+{
+    folder.write(kStateTableName, table);
+    setUpWithoutTable();
+}
+
+void BoardFixture::setUpWithoutTable()
+{
+    ErrorTrap trap(services, origin::kFormLoad);
+    board.setUp(trap);
+}
+
+int BoardFixture::regionOf(const std::string& code) const
+{
+    for (const auto& [index, region] : board.regions()) {
+        if (region.tag == code)
+            return index;
+    }
+    return -1;
+}
+
+int BoardFixture::nameOf(const std::string& code) const
+{
+    for (int i = 0; i < layout::kStateCount; ++i) {
+        if (board.labels(i).tag == code)
+            return i;
+    }
+    return -1;
+}
+
+void BoardFixture::placeAll(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const int region = regionOf(board.labels(i).tag);
+        board.piccoor_DragDrop(static_cast<std::int16_t>(region), i);
+    }
+}
+
+} // namespace orrinvale::testing

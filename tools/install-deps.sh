@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the quiz needs, only those that are missing.
+#   tools/install-deps.sh run    building and running the program
+#   tools/install-deps.sh test   also everything the tests use
+set -euo pipefail
+
+run_packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6
+  fonts-liberation
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
+  gstreamer1.0-libav gstreamer1.0-pulseaudio
+)
+test_packages=(
+  libgtest-dev libgmock-dev
+  xvfb xauth xdotool x11-utils imagemagick
+  pulseaudio pulseaudio-utils sox
+)
+
+packages=("${run_packages[@]}")
+if [ "${1:-run}" = test ]; then
+  packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
