@@ -2,13 +2,33 @@
 
 #include <QAudioOutput>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMediaPlayer>
 #include <QUrl>
 
 namespace orrinvale {
 
 namespace {
+
 constexpr float kVolume = 0.37f;
+QtMessageHandler previousHandler = nullptr;
+
+void dropMediaMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    const bool fromMedia = (context.category && qstrncmp(context.category, "qt.multimedia", 13) == 0) ||
+                           message.startsWith(QLatin1String("PulseAudioService"));
+    if (fromMedia && type != QtFatalMsg)
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+void MediaClipPlayer::silenceMediaWarnings()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+    previousHandler = qInstallMessageHandler(dropMediaMessages);
 }
 
 MediaClipPlayer::MediaClipPlayer() = default;

@@ -20,6 +20,9 @@ public:
     // Builds the media back end. It costs tens of milliseconds, so the
     // program calls this after the window's first paint.
     void prepare();
+    // Keeps the media back end's complaints about missing devices and
+    // unplayable clips off the terminal: a failed clip is simply silent.
+    static void silenceMediaWarnings();
     void play(const std::string& path) override;
 
 private:

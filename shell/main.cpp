@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLoggingCategory>
 #include <QTimer>
 
 using namespace orrinvale;
@@ -19,8 +18,7 @@ using namespace orrinvale;
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // A clip that cannot be played is silent, on the terminal too.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+    MediaClipPlayer::silenceMediaWarnings();
 
     AppInfo info;
     info.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();

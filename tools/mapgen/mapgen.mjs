@@ -2,7 +2,7 @@
 // the quiz window, fitted so that each state lies under the hit rectangles
 // that carry its code.
 //
-//   cd tools/mapgen && npm ci && npm run generate
+//   cd tools/mapgen && npm ci && npm run generate [-- out.svg]
 //
 // The output depends only on the pinned data packages and on the rectangle
 // table in board/Layout.cpp, so running it twice gives the same bytes.
@@ -39,6 +39,23 @@ function readHitRects() {
   });
 }
 const rects = readHitRects();
+
+// Map names (with their codes, in alphabetical order) and leader lines.
+function readMapNamesAndLines() {
+  const src = readFileSync(join(root, "board/Layout.cpp"), "utf8");
+  const names = [...src.matchAll(/name\("([A-Za-z ]+)", (\d+), (\d+)(?:, (\d+))?\)/g)].map((m) => {
+    const w = m[4] ? Number(m[4]) : 885;
+    return { name: m[1], at: toMap(Number(m[2]) + w / 2, Number(m[3]) + 225 / 2) };
+  });
+  const lines = [...src.matchAll(/\{"([A-Z]{2})", \{(\d+), (\d+)\}, \{(\d+), (\d+)\}\}/g)].map((m) => {
+    const [x1, y1, x2, y2] = m.slice(2, 6).map(Number);
+    // Vermont's line runs from the state to its name; the others the other way.
+    return { code: m[1], inner: m[1] === "VT" ? toMap(x1, y1) : toMap(x2, y2) };
+  });
+  return { names, lines };
+}
+const marks = readMapNamesAndLines();
+if (marks.names.length !== 50 || marks.lines.length !== 8) throw new Error("cannot read map names and leader lines");
 if (rects.length !== 79) throw new Error(`expected 79 hit rectangles, read ${rects.length}`);
 
 // ---------------------------------------------------------------- states and their arcs
@@ -61,6 +78,11 @@ for (const g of geoms) if (POSTAL[g.id]) byCode.set(POSTAL[g.id], g);
 byCode.set("MD", mergeArcs(states, [byCode.get("MD"), geoms.find((g) => g.id === DC)]));
 const CODES = [...byCode.keys()].sort();
 const LOWER48 = CODES.filter((c) => c !== "AK" && c !== "HI");
+const NAME_CODES = ["AL", "AK", "AZ", "AR", "CA", "CO", "CT", "DE", "FL", "GA", "HI", "ID", "IL", "IN", "IA",
+  "KS", "KY", "LA", "ME", "MD", "MA", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH", "NJ", "NM", "NY", "NC",
+  "ND", "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY"];
+marks.names.forEach((m, i) => { m.code = NAME_CODES[i]; });
+const LINE_CODES = new Set(marks.lines.map((l) => l.code));
 
 // Arcs decoded to longitude/latitude once.
 function decodeArcs(topology) {
@@ -272,6 +294,99 @@ function fitMainland() {
   return best;
 }
 
+// ---------------------------------------------------------------- local correction
+
+// The code of the front-most rectangle at every sample (0: none or untagged).
+const frontTag = (() => {
+  const grid = new Uint8Array(GW * GH);
+  for (let row = 0; row < GH; row++) {
+    const y = (row + 0.5) / SS;
+    for (let col = 0; col < GW; col++) {
+      const x = (col + 0.5) / SS;
+      for (let j = rects.length - 1; j >= 0; j--) {
+        const r = rects[j];
+        if (x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1) {
+          grid[row * GW + col] = CODES.indexOf(r.tag) + 1;
+          break;
+        }
+      }
+    }
+  }
+  return grid;
+})();
+
+const at = (grid, [x, y]) => {
+  const c = Math.floor(x * SS), r = Math.floor(y * SS);
+  return c < 0 || r < 0 || c >= GW || r >= GH ? 0 : grid[r * GW + c];
+};
+
+// The figures the map check reports, for the lower 48.
+function figures(grid) {
+  const area = new Float64Array(CODES.length + 1), right = new Float64Array(CODES.length + 1);
+  for (let k = 0; k < grid.length; k++) {
+    const s = grid[k];
+    if (s) { area[s]++; if (frontTag[k] === s) right[s]++; }
+  }
+  let sum = 0, min = 1;
+  for (const code of LOWER48) {
+    const s = CODES.indexOf(code) + 1;
+    const b = area[s] ? right[s] / area[s] : 0;
+    sum += b; min = Math.min(min, b);
+  }
+  let misses = 0;
+  for (const m of marks.names) if (LOWER48.includes(m.code) && !LINE_CODES.has(m.code) && at(grid, m.at) !== CODES.indexOf(m.code) + 1) misses++;
+  for (const l of marks.lines) if (at(grid, l.inner) !== CODES.indexOf(l.code) + 1) misses++;
+  return { a: shareOnOwnState(grid, mainSamples), meanB: sum / LOWER48.length, minB: min, misses };
+}
+const objective = (f) => f.a + f.meanB + 0.5 * f.minB - 0.03 * f.misses;
+
+// A smooth displacement: a Gaussian bump of bounded size around each state's
+// centre, so shapes stay recognisable while each state settles over its rectangles.
+const SIGMA = 30, MAX_SHIFT = 12;
+function warp(centres, shifts) {
+  return ([x, y]) => {
+    let dx = 0, dy = 0;
+    for (let k = 0; k < centres.length; k++) {
+      const ex = x - centres[k][0], ey = y - centres[k][1];
+      const d2 = ex * ex + ey * ey;
+      if (d2 > 16 * SIGMA * SIGMA) continue;
+      const g = Math.exp(-d2 / (2 * SIGMA * SIGMA));
+      dx += g * shifts[k][0]; dy += g * shifts[k][1];
+    }
+    return [x + dx, y + dy];
+  };
+}
+
+function correctLocally(mainArcs) {
+  const centres = LOWER48.map((code) => {
+    let sx = 0, sy = 0, n = 0;
+    for (const r of rects) if (r.tag === code) { const w = (r.x1 - r.x0) * (r.y1 - r.y0); sx += w * (r.x0 + r.x1) / 2; sy += w * (r.y0 + r.y1) / 2; n += w; }
+    return [sx / n, sy / n];
+  });
+  const shifts = centres.map(() => [0, 0]);
+  const ringsWith = (sh) => {
+    const arcs = projectArcs(mainArcs, warp(centres, sh));
+    return CODES.map((c) => (LOWER48.includes(c) ? projectRings(byCode.get(c), arcs) : null));
+  };
+  let best = objective(figures(rasterize(ringsWith(shifts))));
+  for (const step of [4, 2, 1, 0.5]) {
+    for (let pass = 0; pass < 4; pass++) {
+      let improved = false;
+      for (let k = 0; k < centres.length; k++) {
+        for (const [ux, uy] of [[1, 0], [-1, 0], [0, 1], [0, -1]]) {
+          const trial = shifts.map((v) => v.slice());
+          trial[k] = [trial[k][0] + ux * step, trial[k][1] + uy * step];
+          if (Math.hypot(trial[k][0], trial[k][1]) > MAX_SHIFT) continue;
+          const value = objective(figures(rasterize(ringsWith(trial))));
+          if (value > best + 1e-9) { best = value; shifts[k] = trial[k]; improved = true; }
+        }
+      }
+      if (!improved) break;
+    }
+  }
+  return warp(centres, shifts);
+}
+
 // ---------------------------------------------------------------- insets
 
 function insetProjection(base, s, tx, ty) {
@@ -321,11 +436,32 @@ function fitHawaii() {
   const s0 = Math.min((u.x1 - u.x0) / (bx1 - bx0), (u.y1 - u.y0) / (by1 - by0));
   const start = [s0, u.x0 - bx0 * s0, u.y0 - by0 * s0];
   const r = nelderMead(score, start, [s0 * 0.1, 3, 3], 300);
-  const [s, tx, ty] = r.x;
+  // Then nudge the chain, at most a few pixels, so that the Hawaii map name
+  // stands on an island.
+  const name = marks.names.find((m) => m.code === "HI").at;
+  const onIsland = ([s, tx, ty]) => hi.some((ring) => pointInRing([(name[0] - tx) / s, (name[1] - ty) / s], ring));
+  let best = { x: r.x, value: score(r.x) + (onIsland(r.x) ? 1 : 0) };
+  for (let dy = -6; dy <= 6; dy += 0.5) {
+    for (let dx = -6; dx <= 6; dx += 0.5) {
+      const q = [r.x[0], r.x[1] + dx, r.x[2] + dy];
+      const v = score(q) + (onIsland(q) ? 1 : 0) - 1e-4 * Math.hypot(dx, dy);
+      if (v > best.value) best = { x: q, value: v };
+    }
+  }
+  const [s, tx, ty] = best.x;
   return (pt) => {
     const q = base(pt);
     return [q[0] * s + tx, q[1] * s + ty];
   };
+}
+
+function pointInRing([x, y], ring) {
+  let inside = false;
+  for (let k = 0, n = ring.length, j = n - 1; k < n; j = k++) {
+    const [xi, yi] = ring[k], [xj, yj] = ring[j];
+    if ((yi > y) !== (yj > y) && x < ((xj - xi) * (y - yi)) / (yj - yi) + xi) inside = !inside;
+  }
+  return inside;
 }
 
 // ---------------------------------------------------------------- colours
@@ -439,7 +575,15 @@ function main() {
   console.log(`lower 48: ${(fit.value * 100).toFixed(2)} % of rectangle area on its own state`);
   console.log(`  central meridian ${p[0].toFixed(2)}, parallels ${p[1].toFixed(2)} / ${p[2].toFixed(2)}`);
 
-  const mainArcs = projectArcs(stateArcs, mainlandProjection(p));
+  const globalArcs = projectArcs(stateArcs, mainlandProjection(p));
+  const before = figures(rasterize(CODES.map((c) => (LOWER48.includes(c) ? projectRings(byCode.get(c), globalArcs) : null))));
+  const local = correctLocally(globalArcs);
+  const mainArcs = projectArcs(globalArcs, local);
+  const after = figures(rasterize(CODES.map((c) => (LOWER48.includes(c) ? projectRings(byCode.get(c), mainArcs) : null))));
+  for (const [label, f] of [["global fit", before], ["with local correction", after]]) {
+    console.log(`${label}: a ${(f.a * 100).toFixed(2)} %, b mean ${(f.meanB * 100).toFixed(1)} %, ` +
+      `b min ${(f.minB * 100).toFixed(1)} %, names and lines off their state ${f.misses}`);
+  }
   const akArcs = projectArcs(stateArcs, fitAlaska());
   const hiArcs = projectArcs(stateArcs, fitHawaii());
   const arcsFor = (code) => (code === "AK" ? akArcs : code === "HI" ? hiArcs : mainArcs);
@@ -448,7 +592,8 @@ function main() {
   const lines = [];
   lines.push(`<svg xmlns="http://www.w3.org/2000/svg" width="${W}" height="${H}" viewBox="0 0 ${W} ${H}">`);
   lines.push(`<rect width="${W}" height="${H}" fill="#ffffff"/>`);
-  lines.push(`<path id="lakes" fill="#1b2a5c" fill-rule="evenodd" d="${pathData(lakeRings(mainlandProjection(p)))}"/>`);
+  const lakeProjection = mainlandProjection(p);
+  lines.push(`<path id="lakes" fill="#1b2a5c" fill-rule="evenodd" d="${pathData(lakeRings((pt) => local(lakeProjection(pt))))}"/>`);
   lines.push(`<g stroke="#8a8a8a" stroke-width="0.6" stroke-linejoin="round" fill-rule="evenodd">`);
   for (const code of CODES) {
     const rings = projectRings(byCode.get(code), arcsFor(code));
@@ -456,7 +601,7 @@ function main() {
   }
   lines.push(`</g>`);
   lines.push(`</svg>`);
-  const out = join(root, "assets/map.svg");
+  const out = process.argv[2] ?? join(root, "assets/map.svg");
   writeFileSync(out, lines.join("\n") + "\n");
   console.log(`wrote ${out}`);
 }

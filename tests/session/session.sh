@@ -1,0 +1,81 @@
+# Helpers for tests that run the built quiz as a user would: a private Xvfb,
+# a private PulseAudio daemon with a null sink, and the quiz's window.
+# Source this file; every helper cleans up through `session_cleanup`.
+
+SESSION_DIR=$(mktemp -d)
+SESSION_PIDS=()
+
+session_cleanup() {
+  for pid in "${SESSION_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$SESSION_DIR"
+}
+trap session_cleanup EXIT
+
+skip() {
+  echo "SKIPPED: $*"
+  exit 77
+}
+
+require() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (tools/install-deps.sh test installs it)"
+  done
+}
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_xvfb() {
+  local display=100
+  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+  Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+  SESSION_PIDS+=($!)
+  export DISPLAY=":$display"
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "Xvfb did not start" >&2
+  return 1
+}
+
+# Starts a PulseAudio daemon of our own with a null sink named "quiz" and
+# exports PULSE_SERVER so that the quiz plays into it.
+start_pulse() {
+  mkdir -p "$SESSION_DIR/pulse"
+  HOME="$SESSION_DIR/pulse" PULSE_RUNTIME_PATH="$SESSION_DIR/pulse" \
+    pulseaudio --daemonize=no -n --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
+      --load="module-null-sink sink_name=quiz" \
+      --load="module-native-protocol-unix socket=$SESSION_DIR/pulse/native auth-anonymous=1" \
+      >"$SESSION_DIR/pulse.log" 2>&1 &
+  SESSION_PIDS+=($!)
+  export PULSE_SERVER="unix:$SESSION_DIR/pulse/native"
+  for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "PulseAudio did not start" >&2
+  cat "$SESSION_DIR/pulse.log" >&2
+  return 1
+}
+
+# Copies the program folder so a test may change its files, then starts the
+# quiz from it and sets WINDOW, WX and WY (the client area's position).
+start_quiz() {
+  local program_dir=$1
+  cp -r "$program_dir" "$SESSION_DIR/program"
+  "$SESSION_DIR/program/orrinvale" >"$SESSION_DIR/quiz.log" 2>&1 &
+  QUIZ_PID=$!
+  SESSION_PIDS+=("$QUIZ_PID")
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orrinvale$' | head -n 1)
+  [ -n "$WINDOW" ] || { echo "the quiz window did not appear" >&2; return 1; }
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  WX=$X
+  WY=$Y
+  sleep 1
+}
+
+# Drags with real pointer events from one client point to another, in steps.
+drag() {
+  local x0=$1 y0=$2 x1=$3 y1=$4 steps=12
+  xdotool mousemove $((WX + x0)) $((WY + y0)) mousedown 1
+  for i in $(seq 1 $steps); do
+    xdotool mousemove $((WX + x0 + (x1 - x0) * i / steps)) $((WY + y0 + (y1 - y0) * i / steps))
+    sleep 0.02
+  done
+  xdotool mouseup 1
+  sleep 0.3
+}

@@ -1,0 +1,234 @@
+// Checks the shipped map picture against the window's hit rectangles, map
+// names and leader lines, and fails when the quiz would not be playable:
+//   (a) share of the lower 48's tagged rectangle area (the visible part) that
+//       lies on its own state; at least 89 %
+//   (b) per state, the share of its visible area where a drop of its own name
+//       is judged correct: mean and minimum
+//   (c) map names without a leader line whose box centre lies on their state;
+//       at least 40 of 42
+//   (d) leader lines whose inner end lies in their state; all 8
+// Usage: mapcheck <map.svg>
+#include "Layout.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QXmlStreamReader>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace orrinvale;
+using namespace orrinvale::layout;
+
+namespace {
+
+constexpr int kScale = 3;  // samples per pixel along each axis
+constexpr int kBannerTop = 6900;
+
+// Path data of the forms M x,y L x,y ... Z (absolute, as the generator writes).
+QPainterPath parsePath(const QString& d)
+{
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    QChar command = QLatin1Char('M');
+    int i = 0;
+    const int n = int(d.size());
+    auto number = [&]() {
+        while (i < n && (d[i] == QLatin1Char(',') || d[i].isSpace()))
+            ++i;
+        const int start = i;
+        while (i < n && (d[i].isDigit() || d[i] == QLatin1Char('.') || d[i] == QLatin1Char('-') ||
+                         d[i] == QLatin1Char('e')))
+            ++i;
+        return d.mid(start, i - start).toDouble();
+    };
+    while (i < n) {
+        const QChar c = d[i];
+        if (c.isLetter()) {
+            command = c;
+            ++i;
+            if (command == QLatin1Char('Z') || command == QLatin1Char('z'))
+                path.closeSubpath();
+            continue;
+        }
+        if (c.isSpace() || c == QLatin1Char(',')) {
+            ++i;
+            continue;
+        }
+        const double x = number();
+        const double y = number();
+        if (command == QLatin1Char('M')) {
+            path.moveTo(x, y);
+            command = QLatin1Char('L');
+        } else {
+            path.lineTo(x, y);
+        }
+    }
+    return path;
+}
+
+struct Raster {
+    QImage image;  // red channel: state number + 1, 0 for none
+    std::vector<std::string> codes;
+    int width = 0;
+    int height = 0;
+
+    // The state at a point of the window, in twips.
+    std::string stateAt(double xTw, double yTw) const
+    {
+        const int x = int((xTw - kMapPicture.left) / kTwipsPerPixel * kScale);
+        const int y = int((yTw - kMapPicture.top) / kTwipsPerPixel * kScale);
+        if (x < 0 || y < 0 || x >= width || y >= height)
+            return {};
+        const int v = qRed(image.pixel(x, y));
+        return v ? codes[std::size_t(v - 1)] : std::string();
+    }
+};
+
+bool loadRaster(const QString& file, Raster& r)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    r.width = kMapPicture.width / kTwipsPerPixel * kScale;
+    r.height = kMapPicture.height / kTwipsPerPixel * kScale;
+    r.image = QImage(r.width, r.height, QImage::Format_RGB32);
+    r.image.fill(Qt::black);
+    QPainter p(&r.image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.scale(kScale, kScale);
+    p.setPen(Qt::NoPen);
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("path"))
+            continue;
+        const QString id = xml.attributes().value(QLatin1String("id")).toString();
+        if (id.size() != 2 || id != id.toUpper())
+            continue;
+        r.codes.push_back(id.toStdString());
+        p.setBrush(QColor(int(r.codes.size()), 0, 0));
+        p.drawPath(parsePath(xml.attributes().value(QLatin1String("d")).toString()));
+    }
+    return !xml.hasError() && r.codes.size() == 50;
+}
+
+// The front-most hit rectangle at a point, or -1.
+int frontRect(double x, double y)
+{
+    for (int j = kRegionCount - 1; j >= 0; --j) {
+        const RectTw& b = kHitRects[std::size_t(j)].box;
+        if (x >= b.left && x < b.right() && y >= b.top && y < b.bottom())
+            return j;
+    }
+    return -1;
+}
+
+bool lowerState(const std::string& code)
+{
+    return !code.empty() && code != "AK" && code != "HI";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: mapcheck <map.svg>\n");
+        return 2;
+    }
+    Raster raster;
+    if (!loadRaster(QString::fromLocal8Bit(argv[1]), raster)) {
+        std::fprintf(stderr, "cannot read 50 states from %s\n", argv[1]);
+        return 2;
+    }
+
+    long rectTotal = 0, rectOnOwn = 0;
+    std::map<std::string, long> stateArea, stateJudgedRight;
+    const double step = double(kTwipsPerPixel) / kScale;
+    for (int py = 0; py < raster.height; ++py) {
+        const double y = kMapPicture.top + (py + 0.5) * step;
+        if (y >= kBannerTop)
+            break;
+        for (int px = 0; px < raster.width; ++px) {
+            const double x = kMapPicture.left + (px + 0.5) * step;
+            const int v = qRed(raster.image.pixel(px, py));
+            const std::string state = v ? raster.codes[std::size_t(v - 1)] : std::string();
+            const int j = frontRect(x, y);
+            const std::string tag = j >= 0 ? std::string(kHitRects[std::size_t(j)].tag) : std::string();
+            if (lowerState(tag)) {
+                ++rectTotal;
+                rectOnOwn += state == tag;
+            }
+            if (!state.empty()) {
+                ++stateArea[state];
+                stateJudgedRight[state] += tag == state;
+            }
+        }
+    }
+    const double a = 100.0 * double(rectOnOwn) / double(rectTotal);
+    std::printf("(a) rectangle area of the 48 states on their own state: %.2f %%\n", a);
+
+    double sum = 0, lowest = 101;
+    std::string lowestState;
+    int counted = 0;
+    std::printf("(b) share of each state's visible area where its own name is judged correct:\n   ");
+    int column = 0;
+    for (const auto& [code, area] : stateArea) {
+        const double share = 100.0 * double(stateJudgedRight[code]) / double(area);
+        std::printf(" %s %5.1f%s", code.c_str(), share, ++column % 10 ? "" : "\n   ");
+        if (!lowerState(code))
+            continue;
+        sum += share;
+        ++counted;
+        if (share < lowest) {
+            lowest = share;
+            lowestState = code;
+        }
+    }
+    std::printf("\n    lower 48: mean %.1f %%, minimum %.1f %% (%s)\n", sum / counted, lowest, lowestState.c_str());
+
+    std::map<std::string, bool> hasLine;
+    for (const LeaderLine& l : kLeaderLines)
+        hasLine[std::string(l.code)] = true;
+    int namesOnState = 0, namesChecked = 0;
+    std::string misplaced;
+    // The map names are in alphabetical order; the state table pairs them with codes.
+    static const char* const kCodes[kStateCount] = {
+        "AL", "AK", "AZ", "AR", "CA", "CO", "CT", "DE", "FL", "GA", "HI", "ID", "IL", "IN", "IA", "KS", "KY",
+        "LA", "ME", "MD", "MA", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH", "NJ", "NM", "NY", "NC", "ND",
+        "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY"};
+    for (int i = 0; i < kStateCount; ++i) {
+        const std::string code = kCodes[i];
+        if (hasLine[code])
+            continue;
+        const RectTw& box = kMapNames[std::size_t(i)].box;
+        ++namesChecked;
+        if (raster.stateAt(box.left + box.width / 2.0, box.top + box.height / 2.0) == code)
+            ++namesOnState;
+        else
+            misplaced += " " + code;
+    }
+    std::printf("(c) map names without a leader line centred on their state: %d of %d%s%s\n", namesOnState,
+                namesChecked, misplaced.empty() ? "" : "; off:", misplaced.c_str());
+
+    int linesIn = 0;
+    std::string linesOut;
+    for (const LeaderLine& l : kLeaderLines) {
+        const bool fromState = l.code == "VT";
+        const PointTw inner = fromState ? l.from : l.to;
+        if (raster.stateAt(inner.x + 0.5, inner.y + 0.5) == std::string(l.code))
+            ++linesIn;
+        else
+            linesOut += " " + std::string(l.code);
+    }
+    std::printf("(d) leader lines whose inner end lies in their state: %d of %d%s%s\n", linesIn, kLineCount,
+                linesOut.empty() ? "" : "; off:", linesOut.c_str());
+
+    const bool ok = a >= 89.0 && namesOnState >= 40 && linesIn == kLineCount;
+    std::printf("%s\n", ok ? "map check passed" : "map check FAILED");
+    return ok ? 0 : 1;
+}
