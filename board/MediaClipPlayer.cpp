@@ -1,9 +1,11 @@
 #include "MediaClipPlayer.h"
 
-#include <QAudioOutput>
+#include <QAudioBuffer>
+#include <QAudioDecoder>
+#include <QAudioSink>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QMediaPlayer>
+#include <QMediaDevices>
 #include <QUrl>
 
 namespace orrinvale {
@@ -11,6 +13,7 @@ namespace orrinvale {
 namespace {
 
 constexpr float kVolume = 0.37f;
+constexpr qint64 kMaxClipBytes = 16 * 1024 * 1024;  // a clip longer than this is cut
 QtMessageHandler previousHandler = nullptr;
 
 void dropMediaMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -31,45 +34,99 @@ void MediaClipPlayer::silenceMediaWarnings()
     previousHandler = qInstallMessageHandler(dropMediaMessages);
 }
 
-MediaClipPlayer::MediaClipPlayer() = default;
-MediaClipPlayer::~MediaClipPlayer() = default;
-
-void MediaClipPlayer::reset()
+MediaClipPlayer::MediaClipPlayer()
 {
-    player_.reset();
-    output_ = std::make_unique<QAudioOutput>();
-    output_->setVolume(kVolume);
-    output_->setMuted(false);
-    player_ = std::make_unique<QMediaPlayer>();
-    player_->setAudioOutput(output_.get());
-    player_->setLoops(1);
-    player_->setPlaybackRate(1.0);
-    failed_ = false;
-    // After a source fails, the back end may refuse the next good one too,
-    // so a failed player is replaced before the next clip.
-    QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, player_.get(),
-                     [this](QMediaPlayer::Error, const QString&) { failed_ = true; });
+    format_.setSampleRate(44100);
+    format_.setChannelCount(2);
+    format_.setSampleFormat(QAudioFormat::Int16);
 }
 
-void MediaClipPlayer::prepare()
+MediaClipPlayer::~MediaClipPlayer()
 {
-    if (!player_)
-        reset();
+    stopPlaying();
+}
+
+void MediaClipPlayer::stopPlaying()
+{
+    if (sink_)
+        sink_->stop();
+    sink_.reset();
+    buffer_.reset();
+}
+
+void MediaClipPlayer::prepare(const std::vector<std::string>& clips)
+{
+    if (!prepared_) {
+        prepared_ = true;
+        // Constructing a sink loads the audio back end.
+        QAudioSink warmUp(QMediaDevices::defaultAudioOutput(), format_);
+    }
+    for (const std::string& path : clips)
+        decode(path);
+}
+
+MediaClipPlayer::Clip& MediaClipPlayer::decode(const std::string& path)
+{
+    auto found = clips_.find(path);
+    if (found != clips_.end())
+        return found->second;
+    Clip& clip = clips_[path];
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo(file).isFile())
+        return clip;
+    clip.decoder = std::make_unique<QAudioDecoder>();
+    QAudioDecoder* decoder = clip.decoder.get();
+    decoder->setAudioFormat(format_);
+    decoder->setSource(QUrl::fromLocalFile(file));
+    Clip* target = &clip;
+    QObject::connect(decoder, &QAudioDecoder::bufferReady, decoder, [target, decoder] {
+        const QAudioBuffer buffer = decoder->read();
+        if (target->samples.size() + buffer.byteCount() <= kMaxClipBytes)
+            target->samples.append(buffer.constData<char>(), buffer.byteCount());
+    });
+    auto finish = [this, target] {
+        // The decoder may not be deleted inside its own signal.
+        target->decoder.release()->deleteLater();
+        if (target->playWhenDecoded) {
+            target->playWhenDecoded = false;
+            start(*target);
+        }
+    };
+    QObject::connect(decoder, &QAudioDecoder::finished, decoder, finish);
+    QObject::connect(decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), decoder, [target, finish] {
+        target->samples.clear();  // a clip that cannot be decoded stays silent
+        finish();
+    });
+    decoder->start();
+    return clip;
+}
+
+void MediaClipPlayer::start(Clip& clip)
+{
+    if (clip.samples.isEmpty())
+        return;
+    // A fresh stream for every clip: restarting a stopped one loses part of
+    // the next clip.
+    stopPlaying();
+    buffer_ = std::make_unique<QBuffer>();
+    buffer_->setData(clip.samples);
+    buffer_->open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format_);
+    sink_->setVolume(kVolume);
+    sink_->start(buffer_.get());
 }
 
 void MediaClipPlayer::play(const std::string& path)
 {
-    if (!player_ || failed_)
-        reset();
-    const QString file = QString::fromStdString(path);
-    // Replaying a finished source on the same player can stall, so the source
-    // is cleared before every clip.
-    player_->stop();
-    player_->setSource(QUrl());
-    if (!QFileInfo(file).isFile())
-        return;
-    player_->setSource(QUrl::fromLocalFile(file));
-    player_->play();
+    prepare();
+    stopPlaying();  // a new clip cuts the one playing
+    for (auto& [other, clip] : clips_)
+        clip.playWhenDecoded = false;
+    Clip& clip = decode(path);
+    if (clip.decoder)
+        clip.playWhenDecoded = true;  // starts as soon as it is decoded
+    else
+        start(clip);
 }
 
 } // namespace orrinvale

@@ -1,14 +1,26 @@
 // Plays the sound clips with Qt Multimedia at 37 per cent volume. A clip
 // starts at once and never blocks; a new clip cuts the one playing; a clip
 // that is missing or cannot be played is silent.
+//
+// Each clip is decoded once into samples and played through an audio stream
+// of its own. Short clips played as media sources lose their first few
+// hundred milliseconds while the media pipeline starts; samples in memory
+// start at once.
 #pragma once
 
 #include "Seams.h"
 
-#include <memory>
+#include <QAudioFormat>
+#include <QBuffer>
+#include <QByteArray>
 
-class QMediaPlayer;
-class QAudioOutput;
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAudioDecoder;
+class QAudioSink;
 
 namespace orrinvale {
 
@@ -17,20 +29,31 @@ public:
     MediaClipPlayer();
     ~MediaClipPlayer() override;
 
-    // Builds the media back end. It costs tens of milliseconds, so the
-    // program calls this after the window's first paint.
-    void prepare();
+    // Builds the audio back end and decodes the given clips ahead of their
+    // first turn. It costs tens of milliseconds, so the program calls this
+    // after the window's first paint.
+    void prepare(const std::vector<std::string>& clips = {});
+    void play(const std::string& path) override;
+
     // Keeps the media back end's complaints about missing devices and
     // unplayable clips off the terminal: a failed clip is simply silent.
     static void silenceMediaWarnings();
-    void play(const std::string& path) override;
 
 private:
-    void reset();
+    struct Clip {
+        QByteArray samples;
+        std::unique_ptr<QAudioDecoder> decoder;  // while decoding
+        bool playWhenDecoded = false;
+    };
+    Clip& decode(const std::string& path);
+    void start(Clip& clip);
+    void stopPlaying();
 
-    std::unique_ptr<QAudioOutput> output_;
-    std::unique_ptr<QMediaPlayer> player_;
-    bool failed_ = false;
+    QAudioFormat format_;
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QAudioSink> sink_;
+    std::map<std::string, Clip> clips_;
+    bool prepared_ = false;
 };
 
 } // namespace orrinvale

@@ -36,8 +36,13 @@ int main(int argc, char* argv[])
     Form_Load(startUp);
     QGuiApplication::setApplicationDisplayName(QString::fromStdString(info.title));
 
-    QObject::connect(&window, &Form1::firstPainted, &window,
-                     [&player] { QTimer::singleShot(0, [&player] { player.prepare(); }); });
+    // The audio back end and the clips' decoding wait for the first paint.
+    const std::vector<std::string> clipFiles{info.programFolder + clips::kCorrect,
+                                             info.programFolder + clips::kWrong,
+                                             info.programFolder + clips::kComplete};
+    QObject::connect(&window, &Form1::firstPainted, &window, [&player, clipFiles] {
+        QTimer::singleShot(0, [&player, clipFiles] { player.prepare(clipFiles); });
+    });
     window.showCentred();
     return app.exec();
 }

@@ -26,6 +26,21 @@ void BoardFixture::setUpWithoutTable()
     board.setUp(trap);
 }
 
+std::optional<PointTw> pointOnState(const Board& board, const std::string& code)
+{
+    for (const auto& [j, region] : board.regions()) {
+        if (trimSpaces(region.tag) != code)
+            continue;
+        for (int y = region.box.top + 7; y < region.box.bottom(); y += 15) {
+            for (int x = region.box.left + 7; x < region.box.right(); x += 15) {
+                if (board.regionAt({x, y}) == j)
+                    return PointTw{x, y};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 int BoardFixture::regionOf(const std::string& code) const
 {
     for (const auto& [index, region] : board.regions()) {

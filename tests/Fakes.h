@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <random>
 #include <regex>
 #include <string>
@@ -131,6 +132,9 @@ private:
 
 // The shipped state table, fifty records with CR LF line ends.
 std::string shippedStateTable();
+
+// A point where the front region carries this code (trimmed), or nullopt.
+std::optional<PointTw> pointOnState(const Board& board, const std::string& code);
 
 // A board with recording services in a program folder of its own.
 struct BoardFixture {

@@ -25,23 +25,14 @@ struct Window : BoardFixture {
         form.showCentred();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
-    static QPoint px(PointTw p) { return {toPixels(p.x) , toPixels(p.y)}; }
+    static QPoint px(PointTw p) { return {toPixels(p.x), toPixels(p.y)}; }
 
     // A pixel of the map where the state's own region is the front one.
     QPoint pointOnState(const std::string& code) const
     {
-        for (const auto& [j, region] : board.regions()) {
-            if (region.tag != code)
-                continue;
-            for (int y = region.box.top + 7; y < region.box.bottom(); y += 15) {
-                for (int x = region.box.left + 7; x < region.box.right(); x += 15) {
-                    if (board.regionAt({x / 15 * 15, y / 15 * 15}) == j)
-                        return px({x, y});
-                }
-            }
-        }
-        ADD_FAILURE() << "no visible region for " << code;
-        return {};
+        const auto p = orrinvale::testing::pointOnState(board, code);
+        EXPECT_TRUE(p) << "no visible region for " << code;
+        return p ? px(*p) : QPoint();
     }
 
     void dragName(int index, QPoint to)

@@ -46,10 +46,34 @@ start_pulse() {
       >"$SESSION_DIR/pulse.log" 2>&1 &
   SESSION_PIDS+=($!)
   export PULSE_SERVER="unix:$SESSION_DIR/pulse/native"
-  for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "PulseAudio did not start" >&2
-  cat "$SESSION_DIR/pulse.log" >&2
-  return 1
+  local up=false
+  for _ in $(seq 100); do pactl info >/dev/null 2>&1 && { up=true; break; }; sleep 0.1; done
+  if ! $up; then
+    echo "PulseAudio did not start" >&2
+    cat "$SESSION_DIR/pulse.log" >&2
+    return 1
+  fi
+  # A silent stream keeps the sink running, so that a recording of its
+  # monitor keeps time with the clock.
+  pacat -d quiz --format=s16le --rate=44100 --channels=1 </dev/zero &
+  SESSION_PIDS+=($!)
+}
+
+# Records the null sink's monitor into a file until stop_recording. A short
+# latency matters: by default the recorder receives two seconds at a time.
+start_recording() {
+  parec --latency-msec=20 -d quiz.monitor --format=s16le --rate=44100 --channels=1 >"$1" &
+  RECORDER=$!
+  SESSION_PIDS+=("$RECORDER")
+  sleep 0.3
+}
+stop_recording() {
+  kill -INT "$RECORDER" 2>/dev/null || true
+  wait "$RECORDER" 2>/dev/null || true
+}
+# The RMS amplitude of a recording, 0 when it holds nothing.
+rms_of() {
+  sox -t raw -r 44100 -e signed -b 16 -c 1 "$1" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3; found = 1 } END { if (!found) print 0 }'
 }
 
 # Copies the program folder so a test may change its files, then starts the

@@ -7,13 +7,16 @@
 //   (c) map names without a leader line whose box centre lies on their state;
 //       at least 40 of 42
 //   (d) leader lines whose inner end lies in their state; all 8
-// Usage: mapcheck <map.svg>
+// Usage: mapcheck <map.svg> [--overlay picture.png]
+// --overlay also saves the map at twice its size with the rectangles drawn over it.
 #include "Layout.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgRenderer>
 #include <QXmlStreamReader>
 
 #include <cstdio>
@@ -132,12 +135,47 @@ bool lowerState(const std::string& code)
     return !code.empty() && code != "AK" && code != "HI";
 }
 
+bool saveOverlay(const QString& svg, const QString& out)
+{
+    constexpr int kZoom = 2;
+    QImage img(kMapPicture.width / kTwipsPerPixel * kZoom, kMapPicture.height / kTwipsPerPixel * kZoom,
+               QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(svg).render(&p, QRectF(img.rect()));
+    p.scale(double(kZoom) / kTwipsPerPixel, double(kZoom) / kTwipsPerPixel);
+    p.translate(-kMapPicture.left, -kMapPicture.top);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(110);
+    p.setFont(font);
+    for (const HitRect& r : kHitRects) {
+        const QRectF box(r.box.left, r.box.top, r.box.width, r.box.height);
+        p.setPen(QPen(QColor(200, 0, 0), 15));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(box);
+        p.setPen(QColor(120, 0, 0));
+        p.drawText(box.adjusted(25, 5, 0, 0), Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(r.tag.data(), int(r.tag.size())));
+    }
+    p.setPen(QPen(QColor(0, 0, 160), 30, Qt::DashLine));
+    p.drawLine(QPointF(kMapPicture.left, kBannerTop), QPointF(kMapPicture.right(), kBannerTop));
+    return img.save(out);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: mapcheck <map.svg>\n");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const bool overlay = argc == 4 && std::string(argv[2]) == "--overlay";
+    if (argc != 2 && !overlay) {
+        std::fprintf(stderr, "usage: mapcheck <map.svg> [--overlay picture.png]\n");
+        return 2;
+    }
+    if (overlay && !saveOverlay(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[3]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[3]);
         return 2;
     }
     Raster raster;

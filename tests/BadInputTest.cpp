@@ -1,0 +1,219 @@
+// Bad files beside the program: each row breaks or removes one file, checks
+// the exact reports of start-up, then plays on with the real window, cursor
+// loader, skin engine and media player.
+#include "DragAndDrop.h"
+#include "Fakes.h"
+#include "Form1.h"
+#include "FormLoad.h"
+#include "MediaClipPlayer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+using namespace orrinvale;
+using namespace orrinvale::testing;
+
+namespace {
+
+class Draw : public RandomSource {
+public:
+    explicit Draw(double r) : r_(r) {}
+    void seed(double) override {}
+    double next() override { return r_; }
+
+private:
+    double r_;
+};
+
+class Launch : public Launcher {
+public:
+    explicit Launch(bool fails) : fails_(fails) {}
+    void open(const std::string&) override
+    {
+        if (fails_)
+            throw RuntimeError("File not found");
+    }
+
+private:
+    bool fails_;
+};
+
+std::string replaceAll(std::string s, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+    return s;
+}
+
+std::string randomBytes(std::size_t n, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(n, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    return bytes;
+}
+
+// The reports the set-up gives for a table, record by record: no field at all
+// fails both steps, one field fails the code's step, and every record past
+// the fiftieth fails both.
+std::vector<int> setUpReports(const std::string& table)
+{
+    std::vector<std::string> records;
+    std::string line;
+    bool open = false;
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        open = true;
+        if (table[k] == '\r') {
+            records.push_back(line);
+            line.clear();
+            open = false;
+            if (k + 1 < table.size() && table[k + 1] == '\n')
+                ++k;
+        } else {
+            line += table[k];
+        }
+    }
+    if (open)
+        records.push_back(line);
+    std::vector<int> lines;
+    for (std::size_t n = 0; n < records.size(); ++n) {
+        const bool noField = records[n].empty();
+        const bool oneField = records[n].find(',') == std::string::npos;
+        if (n >= 50 || noField) {
+            lines.push_back(140);
+            lines.push_back(142);
+        } else if (oneField) {
+            lines.push_back(142);
+        }
+    }
+    return lines;
+}
+
+struct Row {
+    const char* name;
+    std::function<void(const TempFolder&)> prepare;
+    std::vector<int> reports;
+    bool fullGame = true;  // the table still pairs every name with its state
+    bool launcherFails = false;
+    bool noAudioDevice = false;
+};
+
+std::vector<Row> rows()
+{
+    const std::string table = shippedStateTable();
+    const std::string bigTail(10 * 1024 * 1024, 'x');
+    const std::string random = randomBytes(4096, 5);
+    const std::string noStateTable;
+    return {
+        {"state table missing", [](const TempFolder& f) { std::filesystem::remove(f / kStateTableName); }, {130}, false},
+        {"state table empty", [](const TempFolder& f) { f.write(kStateTableName, ""); }, {}, false},
+        {"state table a folder",
+         [](const TempFolder& f) {
+             std::filesystem::remove(f / kStateTableName);
+             std::filesystem::create_directory(f / kStateTableName);
+         },
+         {130}, false},
+        {"state table random bytes", [random](const TempFolder& f) { f.write(kStateTableName, random); },
+         setUpReports(random), false},
+        {"state table of 10 MB", [=](const TempFolder& f) { f.write(kStateTableName, table + bigTail); }, {140, 142}},
+        {"one line with no end", [](const TempFolder& f) { f.write(kStateTableName, "Alabama,AL"); }, {}, false},
+        {"NUL bytes in the names",
+         [=](const TempFolder& f) { f.write(kStateTableName, replaceAll(table, "a,", std::string("a\0,", 3))); }, {}},
+        {"CR line ends only", [=](const TempFolder& f) { f.write(kStateTableName, replaceAll(table, "\r\n", "\r")); },
+         {}},
+        {"LF line ends only", [=](const TempFolder& f) { f.write(kStateTableName, replaceAll(table, "\r\n", "\n")); },
+         {}, false},
+        {"more than fifty records",
+         [=](const TempFolder& f) { f.write(kStateTableName, table + "Guam,GU\r\nPuerto Rico,PR\r\n"); },
+         {140, 142, 140, 142}},
+        {"bytes above 127",
+         [=](const TempFolder& f) { f.write(kStateTableName, replaceAll(table, "Ohio,", "\xD3hio \xA9\x80,")); }, {}},
+        {"cursor missing", [](const TempFolder& f) { std::filesystem::remove(f / "HAND-M.CUR"); }, {}},
+        {"cursor corrupt", [](const TempFolder& f) { f.write("HAND-M.CUR", randomBytes(766, 9)); }, {104}},
+        {"cursor of zero bytes", [](const TempFolder& f) { f.write("HAND-M.CUR", ""); }, {104}},
+        {"cursor a folder",
+         [](const TempFolder& f) {
+             std::filesystem::remove(f / "HAND-M.CUR");
+             std::filesystem::create_directory(f / "HAND-M.CUR");
+         },
+         {104}},
+        {"sounds folder missing", [](const TempFolder& f) { std::filesystem::remove_all(f / "sounds"); }, {}},
+        {"clip corrupt", [](const TempFolder& f) { f.write("sounds/correct.wma", randomBytes(9000, 3)); }, {}},
+        {"skin a folder", [](const TempFolder& f) { std::filesystem::create_directories(f / "x" / "o.cjs"); }, {}},
+        {"skin corrupt", [](const TempFolder& f) { f.write("x/o.cjs", randomBytes(2000, 4)); }, {100}},
+        {"skin empty", [](const TempFolder& f) { f.write("x/o.cjs", ""); }, {100}},
+        {"no audio device", [](const TempFolder&) {}, {}, true, false, true},
+        {"home page launcher fails", [](const TempFolder&) {}, {108}, true, true},
+    };
+}
+
+void copyProgramFolder(const TempFolder& to)
+{
+    const std::filesystem::path assets = ORRINVALE_ASSETS;
+    to.write(kStateTableName, shippedStateTable());
+    std::filesystem::copy(assets / "HAND-M.CUR", to / "HAND-M.CUR");
+    std::filesystem::create_directories(to / "sounds");
+    for (const char* clip : {"correct.wma", "wrong.wma", "complete.wma"})
+        std::filesystem::copy(assets / "sounds" / clip, to / "sounds" / clip);
+}
+
+void letThePlayerRun(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+} // namespace
+
+TEST(BadInput, EveryRowReportsExactlyWhatItShouldAndPlayOnWorks)
+{
+    MediaClipPlayer::silenceMediaWarnings();
+    const auto matrix = rows();
+    std::printf("bad-input matrix: %zu rows\n", matrix.size());
+    for (const Row& row : matrix) {
+        SCOPED_TRACE(row.name);
+        if (row.noAudioDevice)
+            qputenv("PULSE_SERVER", "unix:/nonexistent/orrinvale-no-audio");
+        TempFolder folder;
+        copyProgramFolder(folder);
+        row.prepare(folder);
+
+        RecordingBoxes boxes;
+        MediaClipPlayer player;
+        AppInfo app{folder.str(), "", "support@orrinvale.example"};
+        Services services{boxes, player, app};
+        Board board(services);
+        Form1 form(board);
+        SkinFramework skin([&form](std::int64_t h, const std::string& sheet) { form.applySkin(h, sheet); });
+        Draw draw(row.launcherFails ? 0.065 : 0.5);
+        Launch launcher(row.launcherFails);
+        StartUp startUp{board, form, skin, draw, launcher, [] { return 1.0; }, "https://orrinvale.example/"};
+        Form_Load(startUp);
+        EXPECT_EQ(boxes.reportedLines(), row.reports);
+        EXPECT_EQ(app.title, "Orrinvale");
+        boxes.shown.clear();
+
+        // Play on: every name onto its own state, then a wrong drop.
+        DragAndDrop drag(board);
+        for (int i = 0; i < layout::kStateCount; ++i) {
+            const RectTw box = layout::nameBox(i);
+            ASSERT_TRUE(drag.press({box.left + 60, box.top + 150}));
+            // Onto the name's own state where it has one, else onto Alaska.
+            drag.release(pointOnState(board, trimSpaces(board.labels(i).tag)).value_or(PointTw{700, 160}));
+            if (i % 10 == 0)
+                letThePlayerRun(30);
+        }
+        letThePlayerRun(200);
+        EXPECT_EQ(boxes.errorCount(), 0u);
+        if (row.fullGame) {
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0].text, kCongratulations);
+            EXPECT_EQ(boxes.shown[0].title, "Orrinvale");
+        }
+        EXPECT_LT(board.placedCount, 50);
+    }
+}

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The quiz as a person uses it: started from its program folder in a real X
+# server, driven with real pointer events, judged from pictures of its window
+# and from what reaches a PulseAudio null sink.
+#   acceptance_test.sh <program folder> <quiz_points>
+set -euo pipefail
+source "$(dirname "$0")/session/session.sh"
+require Xvfb xdotool xdpyinfo xprop import convert pulseaudio pactl parec sox
+program=$1
+points=$2
+
+start_xvfb
+start_pulse
+start_quiz "$program"
+"$points" "$program" >"$SESSION_DIR/points"
+
+failures=0
+check() {  # check "what" condition...
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+shot() { import -window "$WINDOW" "$SESSION_DIR/$1.png"; }
+# Share of pixels in a box of a picture that are near white, or near black.
+white_in() { convert "$SESSION_DIR/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray -threshold 85% -format '%[fx:mean]' info:; }
+dark_in() { convert "$SESSION_DIR/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray -negate -threshold 75% -format '%[fx:mean]' info:; }
+gt() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+point() { awk -v i="$1" -v k="$2" '$1 == i { print $k }' "$SESSION_DIR/points"; }
+name_white() { white_in "$1" $(($(point "$2" 2) - 20)) $(($(point "$2" 3) - 6)) 60 12; }
+mapname_dark() { dark_in "$1" "$(point "$2" 6)" "$(point "$2" 7)" "$(point "$2" 8)" "$(point "$2" 9)"; }
+drop_name() {  # drop_name INDEX ONTO_INDEX: drags name INDEX onto the state of ONTO_INDEX
+  drag "$(point "$1" 2)" "$(point "$1" 3)" "$(point "$2" 4)" "$(point "$2" 5)"
+}
+
+# The window: a client area of 784 x 624 that cannot be resized.
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+check "client area is 784 x 624 (it is ${WIDTH} x ${HEIGHT})" [ "$WIDTH" = 784 ] && [ "$HEIGHT" = 624 ]
+hints=$(xprop -id "$WINDOW" WM_NORMAL_HINTS)
+check "minimum and maximum size are both 784 x 624" \
+  grep -q "minimum size: 784 by 624" <<<"$hints"
+check "the window cannot be resized" grep -q "maximum size: 784 by 624" <<<"$hints"
+
+# A wrong drop: Texas (42) onto Oklahoma (35) leaves it in the panel.
+shot before
+drop_name 42 35
+shot wrong
+check "a wrong drop leaves Texas in the panel" gt "$(name_white wrong 42)" 0.05
+check "a wrong drop shows no map name" [ "$(mapname_dark wrong 42)" = "$(mapname_dark before 42)" ]
+
+# A correct drop with the sink recorded: Alabama (0) onto Alabama.
+start_recording "$SESSION_DIR/drop.raw"
+drop_name 0 0
+sleep 1.2
+stop_recording
+shot correct
+check "Alabama was in the panel before" gt "$(name_white before 0)" 0.05
+check "a correct drop hides Alabama in the panel" [ "$(name_white correct 0)" = 0 ]
+check "and shows it on the map" gt "$(mapname_dark correct 0)" "$(mapname_dark before 0)"
+rms=$(rms_of "$SESSION_DIR/drop.raw")
+check "the correct clip reaches the sound card (RMS $rms)" gt "$rms" 0.01
+
+# The other forty-nine, then the congratulation.
+for i in $(seq 1 49); do drop_name "$i" "$i"; done
+sleep 1
+box=""
+for _ in $(seq 50); do
+  box=$(xdotool search --onlyvisible --name '^Orrinvale$' | grep -v "^$WINDOW\$" | head -n 1 || true)
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+check "after fifty the congratulation box is up" [ -n "$box" ]
+if [ -n "$box" ]; then
+  check "its title is the application title" [ "$(xdotool getwindowname "$box")" = Orrinvale ]
+  import -window "$box" "$SESSION_DIR/box.png" || true
+  geometry=$(xdotool getwindowgeometry --shell "$box")
+  value() { sed -n "s/^$1=//p" <<<"$geometry"; }
+  # OK is the box's only button, at its lower right; Return presses it too.
+  xdotool windowfocus "$box" key Return || true
+  sleep 0.8
+  if xdotool search --onlyvisible --name '^Orrinvale$' | grep -qx "$box"; then
+    xdotool mousemove $(($(value X) + $(value WIDTH) - 50)) $(($(value Y) + $(value HEIGHT) - 25)) click 1
+    sleep 0.8
+  fi
+  check "OK closes the box" bash -c "! xdotool search --onlyvisible --name '^Orrinvale\$' | grep -qx $box"
+fi
+shot dealt
+dealt_ok=true
+for i in $(seq 0 49); do gt "$(name_white dealt "$i")" 0.05 || { dealt_ok=false; echo "name $i missing"; }; done
+check "after OK the board is dealt afresh with all fifty names" $dealt_ok
+check "and the map shows no name" [ "$(mapname_dark dealt 0)" = "$(mapname_dark before 0)" ]
+
+if [ -n "${ACCEPTANCE_PICTURES:-}" ]; then
+  mkdir -p "$ACCEPTANCE_PICTURES" && cp "$SESSION_DIR"/*.png "$ACCEPTANCE_PICTURES"/
+fi
+echo "$failures failed"
+[ "$failures" -eq 0 ]
