@@ -4,6 +4,13 @@
 
 #include <sstream>
 
+// Leak reports the sanitizer build leaves out: memory that the system's
+// sound and GLib libraries keep for the life of the process.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return ORRINVALE_LSAN_SUPPRESSIONS;
+}
+
 namespace orrinvale::testing {
 
 std::string shippedStateTable()

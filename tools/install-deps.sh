@@ -15,6 +15,7 @@ test_packages=(
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
+  clang libclang-rt-14-dev
 )
 
 packages=("${run_packages[@]}")

@@ -3,6 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh" run
-cmake -S "$root" -B "$root/build" -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$root/build" --parallel "$(nproc)"
+cd "$root"
+cmake --preset release >/dev/null
+cmake --build --preset release --parallel "$(nproc)"
 exec "$root/build/bin/orrinvale"

@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
-# Builds the quiz and every test (installing what they need) and runs them.
+# Builds the quiz and every test (installing what they need) and runs them:
+# the whole suite in a normal build, again with AddressSanitizer and
+# UndefinedBehaviorSanitizer, then each fuzz target for 30 seconds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
 "$root/tools/install-deps.sh" test
-build="$root/build-test"
-cmake -S "$root" -B "$build" -DBUILD_TESTING=ON >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
-cd "$build"
-ctest --output-on-failure --parallel "$(nproc)"
+jobs=$(nproc)
+
+for preset in test sanitize; do
+  echo "== $preset build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" --parallel "$jobs"
+  ctest --preset "$preset" --parallel "$jobs"
+done
+
+echo "== fuzzing"
+"$root/tools/fuzz.sh" 30

@@ -81,7 +81,7 @@ rms_of() {
 start_quiz() {
   local program_dir=$1
   cp -r "$program_dir" "$SESSION_DIR/program"
-  "$SESSION_DIR/program/orrinvale" >"$SESSION_DIR/quiz.log" 2>&1 &
+  env -u QT_QPA_PLATFORM "$SESSION_DIR/program/orrinvale" >"$SESSION_DIR/quiz.log" 2>&1 &
   QUIZ_PID=$!
   SESSION_PIDS+=("$QUIZ_PID")
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orrinvale$' | head -n 1)
