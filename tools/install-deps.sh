@@ -2,6 +2,7 @@
 # Installs the Debian 12 packages the quiz needs, only those that are missing.
 #   tools/install-deps.sh run    building and running the program
 #   tools/install-deps.sh test   also everything the tests use
+#   tools/install-deps.sh bench  also everything the benchmarks use
 set -euo pipefail
 
 run_packages=(
@@ -16,12 +17,19 @@ test_packages=(
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-14-dev
+  dpkg-dev file lintian
+)
+
+bench_packages=(
+  libbenchmark-dev libx11-dev qt6-base-dev-tools
+  xvfb xdotool x11-utils pulseaudio pulseaudio-utils bc
 )
 
 packages=("${run_packages[@]}")
-if [ "${1:-run}" = test ]; then
-  packages+=("${test_packages[@]}")
-fi
+case "${1:-run}" in
+  test) packages+=("${test_packages[@]}") ;;
+  bench) packages+=("${bench_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -23,11 +23,11 @@ require() {
   done
 }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY; arguments go to Xvfb.
 start_xvfb() {
   local display=100
   while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-  Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp "$@" >/dev/null 2>&1 &
   SESSION_PIDS+=($!)
   export DISPLAY=":$display"
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done

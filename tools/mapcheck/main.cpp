@@ -248,7 +248,7 @@ int main(int argc, char* argv[])
         if (raster.stateAt(box.left + box.width / 2.0, box.top + box.height / 2.0) == code)
             ++namesOnState;
         else
-            misplaced += " " + code;
+            misplaced.append(" ").append(code);
     }
     std::printf("(c) map names without a leader line centred on their state: %d of %d%s%s\n", namesOnState,
                 namesChecked, misplaced.empty() ? "" : "; off:", misplaced.c_str());
@@ -261,7 +261,7 @@ int main(int argc, char* argv[])
         if (raster.stateAt(inner.x + 0.5, inner.y + 0.5) == std::string(l.code))
             ++linesIn;
         else
-            linesOut += " " + std::string(l.code);
+            linesOut.append(" ").append(l.code);
     }
     std::printf("(d) leader lines whose inner end lies in their state: %d of %d%s%s\n", linesIn, kLineCount,
                 linesOut.empty() ? "" : "; off:", linesOut.c_str());

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and prints them all, each against a baseline measured
+# in the same run, with the machine they ran on.
+#   bench/run.sh [launches of each program, default 15]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+launches=${1:-15}
+"$root/tools/install-deps.sh" bench
+cmake --preset bench >/dev/null
+cmake --build --preset bench --parallel "$(nproc)" >/dev/null
+bin="$root/build-bench"
+
+source "$root/tests/session/session.sh"
+start_xvfb -br   # a black root, so an unpainted window reads as black
+start_pulse
+export XDG_RUNTIME_DIR="$SESSION_DIR/runtime"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+
+echo "machine: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(awk '/MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo), $(. /etc/os-release && echo "$PRETTY_NAME"), Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo 6)"
+echo
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+: >"$SESSION_DIR/quiz" >"$SESSION_DIR/bare"
+for _ in $(seq "$launches"); do
+  "$bin/bench/startup_probe" 1.5 "$bin/bin/orrinvale" >>"$SESSION_DIR/quiz"
+  "$bin/bench/startup_probe" 1.5 "$bin/bench/bare_window" >>"$SESSION_DIR/bare"
+done
+quiz_ms=$(cut -d' ' -f1 "$SESSION_DIR/quiz" | median)
+bare_ms=$(cut -d' ' -f1 "$SESSION_DIR/bare" | median)
+quiz_kb=$(cut -d' ' -f2 "$SESSION_DIR/quiz" | median)
+bare_kb=$(cut -d' ' -f2 "$SESSION_DIR/bare" | median)
+echo "start to first frame, median of $launches launches each, alternating under Xvfb:"
+printf '  quiz %.1f ms, bare window %.1f ms: ratio %.2f (goal at most 1.25)\n' "$quiz_ms" "$bare_ms" \
+  "$(echo "$quiz_ms / $bare_ms" | bc -l)"
+echo "peak resident memory, 1.5 s after the first frame:"
+printf '  quiz %.1f MB, bare window %.1f MB: %.1f MB more (goal at most 20 MB)\n' "$(echo "$quiz_kb / 1024" | bc -l)" \
+  "$(echo "$bare_kb / 1024" | bc -l)" "$(echo "($quiz_kb - $bare_kb) / 1024" | bc -l)"
+echo
+
+QT_QPA_PLATFORM=offscreen "$bin/bench/paint_bench" --benchmark_format=csv 2>/dev/null >"$SESSION_DIR/paint.csv"
+ms() { awk -F, -v n="\"$1/repeats:9_median\"" '$1 == n { print $3 }' "$SESSION_DIR/paint.csv"; }
+for ratio in 1 2; do
+  board=$(ms "BM_BoardRepaint/$ratio")
+  bare=$(ms "BM_BareWindowRepaint/$ratio")
+  printf 'full repaint at device pixel ratio %s: board %.3f ms (goal at most 2 ms), bare window %.3f ms: ratio %.1f\n' \
+    "$ratio" "$board" "$bare" "$(echo "$board / $bare" | bc -l)"
+done
+drop=$(ms BM_DropAndRepaint)
+printf 'press, drag, release on the state, verdict and repaint: %.3f ms (goal at most 5 ms), %.1f bare repaints\n' \
+  "$drop" "$(echo "$drop / $(ms BM_BareWindowRepaint/1)" | bc -l)"

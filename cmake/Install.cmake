@@ -1,0 +1,49 @@
+# Install layout: a program folder under lib/orrinvale (the executable with the
+# files it reads beside it), a bin/orrinvale link to it, a desktop entry and
+# the icon in the hicolor theme; and a Debian package of the same tree.
+
+set(ORRINVALE_INSTALL_FOLDER lib/orrinvale)
+install(TARGETS orrinvale RUNTIME DESTINATION ${ORRINVALE_INSTALL_FOLDER})
+install(FILES assets/usa_states.txt assets/HAND-M.CUR DESTINATION ${ORRINVALE_INSTALL_FOLDER})
+install(FILES assets/sounds/correct.wma assets/sounds/wrong.wma assets/sounds/complete.wma
+        DESTINATION ${ORRINVALE_INSTALL_FOLDER}/sounds)
+
+# The program finds its folder through the link, since the executable's path
+# is resolved to the real file.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS assets/changelog assets/orrinvale.1)
+file(CREATE_LINK ../${ORRINVALE_INSTALL_FOLDER}/orrinvale ${CMAKE_BINARY_DIR}/install-links/orrinvale SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/install-links/orrinvale DESTINATION bin)
+
+install(FILES assets/orrinvale.desktop DESTINATION share/applications)
+foreach(size IN ITEMS 32 48 128 256)
+  install(FILES assets/icons/orrinvale-${size}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME orrinvale.png)
+endforeach()
+install(FILES assets/copyright DESTINATION share/doc/orrinvale)
+
+# The changelog and the manual page go in compressed, without time stamps.
+foreach(doc IN ITEMS changelog orrinvale.1)
+  execute_process(COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/assets/${doc}
+                  OUTPUT_FILE ${CMAKE_BINARY_DIR}/install-links/${doc}.gz)
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/install-links/changelog.gz DESTINATION share/doc/orrinvale)
+install(FILES ${CMAKE_BINARY_DIR}/install-links/orrinvale.1.gz DESTINATION share/man/man1)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orrinvale)
+set(CPACK_PACKAGE_VENDOR "The Orrinvale developers")
+set(CPACK_PACKAGE_CONTACT "The Orrinvale developers <${ORRINVALE_SUPPORT_ADDRESS}>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "drag-and-drop quiz for learning the fifty US states")
+set(CPACK_PACKAGE_DESCRIPTION "Drag each state's name from the panel onto an unlabelled map of the United\nStates: a right drop puts the name on the map with a chime, a wrong drop\nbuzzes, and the fiftieth right drop congratulates you and deals a fresh board.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beyond the libraries the executable links: the plugins that decode and play
+# the WMA clips, and the fonts the layout is measured in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-pulseaudio, fonts-liberation")
+include(CPack)

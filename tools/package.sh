@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the Debian package (build/orrinvale_<version>_amd64.deb), checks that
+# it holds the program folder, the link, the desktop entry and the icons, and
+# runs lintian on it when lintian is installed.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+cmake --preset release >/dev/null
+cmake --build --preset release --parallel "$(nproc)"
+(cd build && cpack -G DEB >/dev/null)
+deb=$(ls -t build/orrinvale_*.deb | head -n 1)
+echo "built $deb"
+
+contents=$(dpkg-deb -c "$deb")
+missing=0
+for path in ./usr/lib/orrinvale/orrinvale ./usr/lib/orrinvale/usa_states.txt ./usr/lib/orrinvale/HAND-M.CUR \
+    ./usr/lib/orrinvale/sounds/correct.wma ./usr/lib/orrinvale/sounds/wrong.wma \
+    ./usr/lib/orrinvale/sounds/complete.wma "./usr/bin/orrinvale -> ../lib/orrinvale/orrinvale" \
+    ./usr/share/applications/orrinvale.desktop ./usr/share/icons/hicolor/32x32/apps/orrinvale.png \
+    ./usr/share/icons/hicolor/48x48/apps/orrinvale.png ./usr/share/icons/hicolor/128x128/apps/orrinvale.png \
+    ./usr/share/icons/hicolor/256x256/apps/orrinvale.png; do
+  if ! grep -qF -- "$path" <<<"$contents"; then
+    echo "the package lacks $path"
+    missing=1
+  fi
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6multimedia6 libqt6svg6 gstreamer1.0-plugins-ugly gstreamer1.0-libav fonts-liberation; do
+  grep -q "$package" <<<"$depends" || { echo "the package does not depend on $package"; missing=1; }
+done
+[ "$missing" -eq 0 ] && echo "package contents and dependencies: ok"
+
+if command -v lintian >/dev/null 2>&1; then
+  lintian --fail-on error,warning "$deb" 2>&1 | grep -v "not recommended" || true
+  lintian --fail-on error,warning "$deb" >/dev/null 2>&1 && echo "lintian: no errors or warnings" || { echo "lintian FAILED"; missing=1; }
+else
+  echo "lintian is not installed; skipped"
+fi
+exit "$missing"
