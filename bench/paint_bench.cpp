@@ -54,7 +54,7 @@ Quiz& quiz()
 
 void repaint(QWidget& widget, QPixmap& target)
 {
-    target.fill(Qt::transparent);
+    target.fill(Qt::white);  // opaque, like a window's backing store
     widget.render(&target);
 }
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextOption>
+#include <QTimer>
 
 #include <cmath>
 
@@ -77,14 +78,6 @@ Form1::Form1(Board& board, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    // Tab order: Text1, Restart, Exit. Text1 lies to the right of the client
-    // area and holds the keyboard focus without being seen.
-    text1_ = new QLineEdit(QString::fromLatin1(layout::kFocusHolderText.data(),
-                                               static_cast<int>(layout::kFocusHolderText.size())),
-                           this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(toPixels(layout::kFocusHolder));
-
     auto makeButton = [this](std::string_view caption, const RectTw& box, const char* name) {
         auto* b = new QPushButton(QString::fromLatin1(caption.data(), static_cast<int>(caption.size())), this);
         b->setObjectName(QString::fromLatin1(name));
@@ -92,13 +85,12 @@ Form1::Form1(Board& board, QWidget* parent)
         b->setFont(pixelFont("Arial", layout::kButtonFontPx, true));
         b->setMouseTracking(true);
         b->installEventFilter(this);
+        b->setFocusPolicy(Qt::NoFocus);  // until Text1 is there to hold the focus
         return b;
     };
     restart_ = makeButton(layout::kRestartCaption, layout::kRestartButton, "PushButton1");
     exit_ = makeButton(layout::kExitCaption, layout::kExitButton, "PushButton2");
-    setTabOrder(text1_, restart_);
-    setTabOrder(restart_, exit_);
-    text1_->setFocus();
+    connect(this, &Form1::firstPainted, this, [this] { QTimer::singleShot(0, this, &Form1::createFocusHolder); });
 
     connect(restart_, &QPushButton::clicked, this, [this] {
         board_.PushButton1_Click();
@@ -106,7 +98,30 @@ Form1::Form1(Board& board, QWidget* parent)
     });
     connect(exit_, &QPushButton::clicked, this, [this] { board_.PushButton2_Click(*this); });
 
-    pushPin_ = QCursor(QPixmap(QStringLiteral(":/pushpin.ico")), kPushPinHotX, kPushPinHotY);
+    // The map is rendered on another thread while the window is being built.
+    const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
+    map_.renderAhead(toPixels(layout::kMapPicture).size(), ratio);
+}
+
+void Form1::createFocusHolder()
+{
+    // Text1 lies to the right of the client area and holds the keyboard focus
+    // without being seen; it comes first in the tab order, before Restart and
+    // Exit. A text box is costly to build, so it is made just after the first
+    // paint, before any key can reach the window.
+    if (text1_)
+        return;
+    text1_ = new QLineEdit(QString::fromLatin1(layout::kFocusHolderText.data(),
+                                               static_cast<int>(layout::kFocusHolderText.size())),
+                           this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(toPixels(layout::kFocusHolder));
+    text1_->show();
+    restart_->setFocusPolicy(Qt::StrongFocus);
+    exit_->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(text1_, restart_);
+    setTabOrder(restart_, exit_);
+    text1_->setFocus();
 }
 
 void Form1::unload()
@@ -157,10 +172,21 @@ void Form1::showCentred()
 
 // ---------------------------------------------------------------- painting
 
-void Form1::paintEvent(QPaintEvent*)
+// The window's colour, the map, the banner and the instructions lie at the
+// back and change only with the map's visibility or the window's colour, so
+// they are painted once into a backdrop and copied on every repaint.
+const QPixmap& Form1::backdrop(qreal ratio)
 {
-    QPainter p(this);
-    p.fillRect(rect(), resolveColour(board_.backColor, palette()));
+    const QColor colour = resolveColour(board_.backColor, palette());
+    if (backdrop_.devicePixelRatio() == ratio && backdropColour_ == colour && backdropMap_ == board_.mapVisible() &&
+        !backdrop_.isNull())
+        return backdrop_;
+    backdrop_ = QPixmap((QSizeF(size()) * ratio).toSize());
+    backdrop_.setDevicePixelRatio(ratio);
+    backdropColour_ = colour;
+    backdropMap_ = board_.mapVisible();
+    QPainter p(&backdrop_);
+    p.fillRect(rect(), colour);
     for (const layout::StackEntry& entry : layout::kStacking) {
         switch (entry.layer) {
         case layout::Layer::MapPicture:
@@ -182,6 +208,19 @@ void Form1::paintEvent(QPaintEvent*)
                                                   static_cast<int>(layout::kInstructionsTitleCaption.size())),
                               true);
             break;
+        default:
+            break;
+        }
+    }
+    return backdrop_;
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, backdrop(p.device()->devicePixelRatioF()));
+    for (const layout::StackEntry& entry : layout::kStacking) {
+        switch (entry.layer) {
         case layout::Layer::Name:
             paintNames(p, entry.first, entry.last);
             break;
@@ -191,6 +230,8 @@ void Form1::paintEvent(QPaintEvent*)
         case layout::Layer::Line:
             paintLines(p, entry.first, entry.last);
             break;
+        default:
+            break;  // in the backdrop
         }
     }
     if (drag_.active() && !drag_.showsPushPin()) {
@@ -274,9 +315,11 @@ void Form1::paintLines(QPainter& p, int first, int last)
 void Form1::refreshPointer()
 {
     if (drag_.active()) {
-        if (drag_.showsPushPin())
+        if (drag_.showsPushPin()) {
+            if (pushPin_.shape() != Qt::BitmapCursor)
+                pushPin_ = QCursor(QPixmap(QStringLiteral(":/pushpin.ico")), kPushPinHotX, kPushPinHotY);
             setCursor(pushPin_);
-        else
+        } else
             setCursor(Qt::ArrowCursor);
         return;
     }

@@ -7,7 +7,9 @@
 #include "MapPicture.h"
 #include "Seams.h"
 
+#include <QColor>
 #include <QCursor>
+#include <QPixmap>
 #include <QWidget>
 
 class QLineEdit;
@@ -54,6 +56,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    const QPixmap& backdrop(qreal ratio);
+    void createFocusHolder();
     void paintNames(QPainter& p, int first, int last);
     void paintMapNames(QPainter& p, int first, int last);
     void paintLines(QPainter& p, int first, int last);
@@ -64,6 +68,9 @@ private:
     Board& board_;
     DragAndDrop drag_;
     MapPicture map_;
+    QPixmap backdrop_;
+    QColor backdropColour_;
+    bool backdropMap_ = true;
     QPushButton* restart_ = nullptr;
     QPushButton* exit_ = nullptr;
     QLineEdit* text1_ = nullptr;

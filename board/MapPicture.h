@@ -2,9 +2,12 @@
 // so an ordinary repaint only copies a pixmap.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <future>
 
 class QPainter;
 class QRect;
@@ -14,6 +17,12 @@ namespace orrinvale {
 class MapPicture {
 public:
     explicit MapPicture(QString resource = QStringLiteral(":/map.svg"));
+    ~MapPicture();
+
+    // Starts rendering the picture for this size and ratio on another thread,
+    // so that it is ready by the window's first paint.
+    void renderAhead(QSize logicalSize, qreal devicePixelRatio);
+
     void draw(QPainter& painter, const QRect& target);
     // The picture at the given size and pixel ratio (rendered if not cached).
     const QPixmap& pixmap(QSize logicalSize, qreal devicePixelRatio);
@@ -21,6 +30,10 @@ public:
 private:
     QString resource_;
     QPixmap cache_;
+    std::future<QImage> ahead_;
 };
+
+// The picture rendered into an image of the given size in device pixels.
+QImage renderMap(const QString& resource, QSize devicePixels);
 
 } // namespace orrinvale

@@ -19,7 +19,8 @@ QtMessageHandler previousHandler = nullptr;
 void dropMediaMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     const bool fromMedia = (context.category && qstrncmp(context.category, "qt.multimedia", 13) == 0) ||
-                           message.startsWith(QLatin1String("PulseAudioService"));
+                           message.startsWith(QLatin1String("PulseAudioService")) ||
+                           message == QLatin1String("No audio device detected");
     if (fromMedia && type != QtFatalMsg)
         return;
     if (previousHandler)

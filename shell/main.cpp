@@ -1,11 +1,11 @@
 // Starts the quiz: builds the window, runs its load, shows it centred, and
 // builds the sound back end once the window has been painted.
 #include "Board.h"
+#include "DeferredClipPlayer.h"
 #include "DesktopLauncher.h"
 #include "Form1.h"
 #include "FormLoad.h"
 #include "Main.h"
-#include "MediaClipPlayer.h"
 #include "QtMessageBoxes.h"
 #include "SkinFramework.h"
 
@@ -18,13 +18,15 @@ using namespace orrinvale;
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    MediaClipPlayer::silenceMediaWarnings();
-
     AppInfo info;
     info.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
     info.supportAddress = ORRINVALE_SUPPORT_ADDRESS;
     QtMessageBoxes boxes;
-    MediaClipPlayer player;
+    // The sound back end waits for the first paint, and the clips are
+    // decoded as soon as it is there.
+    DeferredClipPlayer player(info.programFolder, {info.programFolder + clips::kCorrect,
+                                                   info.programFolder + clips::kWrong,
+                                                   info.programFolder + clips::kComplete});
     Services services{boxes, player, info};
     Board board(services);
     Form1 window(board);
@@ -36,13 +38,8 @@ int main(int argc, char* argv[])
     Form_Load(startUp);
     QGuiApplication::setApplicationDisplayName(QString::fromStdString(info.title));
 
-    // The audio back end and the clips' decoding wait for the first paint.
-    const std::vector<std::string> clipFiles{info.programFolder + clips::kCorrect,
-                                             info.programFolder + clips::kWrong,
-                                             info.programFolder + clips::kComplete};
-    QObject::connect(&window, &Form1::firstPainted, &window, [&player, clipFiles] {
-        QTimer::singleShot(0, [&player, clipFiles] { player.prepare(clipFiles); });
-    });
+    QObject::connect(&window, &Form1::firstPainted, &window,
+                     [&player] { QTimer::singleShot(0, [&player] { player.load(); }); });
     window.showCentred();
     return app.exec();
 }

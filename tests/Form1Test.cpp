@@ -58,6 +58,7 @@ TEST(Form1, LaidOutAsAFixedWindowWithTheFocusOffScreen)
     EXPECT_EQ(w.form.exitButton()->geometry(), QRect(16, 501, 117, 27));
     EXPECT_EQ(w.form.restartButton()->font().pixelSize(), 15);
     EXPECT_TRUE(w.form.restartButton()->font().bold());
+    QTRY_VERIFY(w.form.focusHolder() != nullptr);  // made just after the first paint
     EXPECT_EQ(w.form.focusHolder()->geometry().left(), 824);
     EXPECT_FALSE(w.form.rect().intersects(w.form.focusHolder()->geometry()));
     QApplication::setActiveWindow(&w.form);

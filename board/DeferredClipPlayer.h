@@ -1,0 +1,33 @@
+// Stands in for the clip player until the audio plugin has been loaded after
+// the window's first paint. A clip asked for before that loads the plugin
+// at once; a plugin that cannot be loaded leaves the quiz silent.
+#pragma once
+
+#include "Seams.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orrinvale {
+
+inline constexpr const char* kAudioPluginName = "orrinvale_audio";
+
+class DeferredClipPlayer : public ClipPlayer {
+public:
+    // `pluginFolder` holds the plugin; `clips` are decoded as soon as it loads.
+    DeferredClipPlayer(std::string pluginFolder, std::vector<std::string> clips);
+    ~DeferredClipPlayer() override;
+
+    void load();
+    void play(const std::string& path) override;
+    bool loaded() const { return player_ != nullptr; }
+
+private:
+    std::string folder_;
+    std::vector<std::string> clips_;
+    std::unique_ptr<ClipPlayer> player_;
+    bool tried_ = false;
+};
+
+} // namespace orrinvale
