@@ -6,6 +6,24 @@
 
 namespace orrinvale {
 
+namespace {
+
+// The text an error shows as its description.
+std::string describe(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+        return errors::kOutOfMemory;
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown error";
+    }
+}
+
+} // namespace
+
 ErrorTrap::ErrorTrap(Services& services, const char* originText)
     : services_(services), origin_(originText)
 {
@@ -22,19 +40,6 @@ void ErrorTrap::report(std::exception_ptr error, int line)
     services_.boxes.show(std::string(kErrorBoxTitle),
                          errorReportText(describe(error), origin_, line, services_.app.supportAddress),
                          BoxIcon::Warning);
-}
-
-std::string describe(std::exception_ptr error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::bad_alloc&) {
-        return errors::kOutOfMemory;
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return "Unknown error";
-    }
 }
 
 } // namespace orrinvale

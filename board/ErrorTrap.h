@@ -46,17 +46,12 @@ public:
         }
     }
 
-    // Reports an error raised outside a step, with the given line.
-    void report(std::exception_ptr error, int line);
-
 private:
     void enter(int line);
+    void report(std::exception_ptr error, int line);
 
     Services& services_;
     const char* origin_;
 };
-
-// The text an error shows as its description.
-std::string describe(std::exception_ptr error);
 
 } // namespace orrinvale

@@ -59,6 +59,11 @@ QFont pixelFont(const char* family, int pixels, bool bold)
     return f;
 }
 
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QPoint toPixelPoint(PointTw p)
 {
     return {orrinvale::toPixels(p.x), orrinvale::toPixels(p.y)};
@@ -79,7 +84,7 @@ Form1::Form1(Board& board, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     auto makeButton = [this](std::string_view caption, const RectTw& box, const char* name) {
-        auto* b = new QPushButton(QString::fromLatin1(caption.data(), static_cast<int>(caption.size())), this);
+        auto* b = new QPushButton(latin1(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(toPixels(box));
         b->setFont(pixelFont("Arial", layout::kButtonFontPx, true));
@@ -111,9 +116,7 @@ void Form1::createFocusHolder()
     // paint, before any key can reach the window.
     if (text1_)
         return;
-    text1_ = new QLineEdit(QString::fromLatin1(layout::kFocusHolderText.data(),
-                                               static_cast<int>(layout::kFocusHolderText.size())),
-                           this);
+    text1_ = new QLineEdit(latin1(layout::kFocusHolderText), this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(toPixels(layout::kFocusHolder));
     text1_->show();
@@ -197,16 +200,10 @@ const QPixmap& Form1::backdrop(qreal ratio)
             paintBanner(p);
             break;
         case layout::Layer::InstructionsText:
-            paintInstructions(p, layout::kInstructionsText,
-                              QString::fromLatin1(layout::kInstructionsCaption.data(),
-                                                  static_cast<int>(layout::kInstructionsCaption.size())),
-                              false);
+            paintInstructions(p, layout::kInstructionsText, latin1(layout::kInstructionsCaption), false);
             break;
         case layout::Layer::InstructionsTitle:
-            paintInstructions(p, layout::kInstructionsTitle,
-                              QString::fromLatin1(layout::kInstructionsTitleCaption.data(),
-                                                  static_cast<int>(layout::kInstructionsTitleCaption.size())),
-                              true);
+            paintInstructions(p, layout::kInstructionsTitle, latin1(layout::kInstructionsTitleCaption), true);
             break;
         default:
             break;
@@ -293,7 +290,7 @@ void Form1::paintMapNames(QPainter& p, int first, int last)
         const QRect box = toPixels(name.box);
         // A name wider than its box stays on one line, centred over it.
         p.drawText(box.adjusted(-40, 0, 40, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                   QString::fromLatin1(name.caption.data(), static_cast<int>(name.caption.size())));
+                   latin1(name.caption));
     }
 }
 

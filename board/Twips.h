@@ -8,8 +8,6 @@ namespace orrinvale {
 inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
-constexpr double toPixelsF(double twips) { return twips / kTwipsPerPixel; }
-constexpr int toTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 struct PointTw {
     int x = 0;

@@ -155,10 +155,9 @@ function rasterize(ringsByIndex) {
   return grid;
 }
 
-// Every sample point of the map that some tagged rectangle owns: the front-most
-// (highest index) rectangle containing it, above the banner.
-function ownerSamples(filter) {
-  const samples = [];
+// The code of the front-most rectangle at every sample (0: none or untagged).
+const frontTag = (() => {
+  const grid = new Uint8Array(GW * GH);
   for (let row = 0; row < GH; row++) {
     const y = (row + 0.5) / SS;
     for (let col = 0; col < GW; col++) {
@@ -166,11 +165,20 @@ function ownerSamples(filter) {
       for (let j = rects.length - 1; j >= 0; j--) {
         const r = rects[j];
         if (x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1) {
-          if (filter(r.tag)) samples.push(row * GW + col, CODES.indexOf(r.tag) + 1);
+          grid[row * GW + col] = CODES.indexOf(r.tag) + 1;
           break;
         }
       }
     }
+  }
+  return grid;
+})();
+
+// Every sample that a rectangle of the chosen codes owns, with that code.
+function ownerSamples(filter) {
+  const samples = [];
+  for (let k = 0; k < frontTag.length; k++) {
+    if (frontTag[k] && filter(CODES[frontTag[k] - 1])) samples.push(k, frontTag[k]);
   }
   return Int32Array.from(samples);
 }
@@ -295,25 +303,6 @@ function fitMainland() {
 }
 
 // ---------------------------------------------------------------- local correction
-
-// The code of the front-most rectangle at every sample (0: none or untagged).
-const frontTag = (() => {
-  const grid = new Uint8Array(GW * GH);
-  for (let row = 0; row < GH; row++) {
-    const y = (row + 0.5) / SS;
-    for (let col = 0; col < GW; col++) {
-      const x = (col + 0.5) / SS;
-      for (let j = rects.length - 1; j >= 0; j--) {
-        const r = rects[j];
-        if (x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1) {
-          grid[row * GW + col] = CODES.indexOf(r.tag) + 1;
-          break;
-        }
-      }
-    }
-  }
-  return grid;
-})();
 
 const at = (grid, [x, y]) => {
   const c = Math.floor(x * SS), r = Math.floor(y * SS);
