@@ -24,9 +24,9 @@ int main(int argc, char* argv[])
     QtMessageBoxes boxes;
     // The sound back end waits for the first paint, and the clips are
     // decoded as soon as it is there.
-    DeferredClipPlayer player(info.programFolder, {info.programFolder + clips::kCorrect,
-                                                   info.programFolder + clips::kWrong,
-                                                   info.programFolder + clips::kComplete});
+    DeferredClipPlayer player(joinProgramPath(info.programFolder, "plugins"),
+                              {info.programFolder + clips::kCorrect, info.programFolder + clips::kWrong,
+                               info.programFolder + clips::kComplete});
     Services services{boxes, player, info};
     Board board(services);
     Form1 window(board);
