@@ -57,11 +57,6 @@ void MediaClipPlayer::stopPlaying()
 
 void MediaClipPlayer::prepare(const std::vector<std::string>& clips)
 {
-    if (!prepared_) {
-        prepared_ = true;
-        // Constructing a sink loads the audio back end.
-        QAudioSink warmUp(QMediaDevices::defaultAudioOutput(), format_);
-    }
     for (const std::string& path : clips)
         decode(path);
 }
@@ -86,6 +81,9 @@ MediaClipPlayer::Clip& MediaClipPlayer::decode(const std::string& path)
             target->samples.append(buffer.constData<char>(), buffer.byteCount());
     });
     auto finish = [this, target] {
+        // A decoder can report an error and then finish; the first ends it.
+        if (!target->decoder)
+            return;
         // The decoder may not be deleted inside its own signal.
         target->decoder.release()->deleteLater();
         if (target->playWhenDecoded) {
@@ -119,7 +117,6 @@ void MediaClipPlayer::start(Clip& clip)
 
 void MediaClipPlayer::play(const std::string& path)
 {
-    prepare();
     stopPlaying();  // a new clip cuts the one playing
     for (auto& [other, clip] : clips_)
         clip.playWhenDecoded = false;

@@ -29,10 +29,8 @@ public:
     MediaClipPlayer();
     ~MediaClipPlayer() override;
 
-    // Builds the audio back end and decodes the given clips ahead of their
-    // first turn. It costs tens of milliseconds, so the program calls this
-    // after the window's first paint.
-    void prepare(const std::vector<std::string>& clips = {});
+    // Decodes the given clips ahead of their first turn.
+    void prepare(const std::vector<std::string>& clips);
     void play(const std::string& path) override;
 
     // Keeps the media back end's complaints about missing devices and
@@ -53,7 +51,6 @@ private:
     std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QAudioSink> sink_;
     std::map<std::string, Clip> clips_;
-    bool prepared_ = false;
 };
 
 } // namespace orrinvale
