@@ -6,7 +6,7 @@
 namespace orrinvale {
 
 namespace {
-using MakePlayer = ClipPlayer* (*)(const char* const* clips, int count);
+using MakePlayer = ClipPlayer* (*)(const char* decoder, const char* const* clips, int count);
 }
 
 DeferredClipPlayer::DeferredClipPlayer(std::string pluginFolder, std::vector<std::string> clips)
@@ -23,14 +23,16 @@ void DeferredClipPlayer::load()
     if (tried_)
         return;
     tried_ = true;
-    QLibrary plugin(QDir(QString::fromStdString(folder_)).filePath(QString::fromLatin1(kAudioPluginName)));
+    const QDir folder(QString::fromStdString(folder_));
+    QLibrary plugin(folder.filePath(QString::fromLatin1(kAudioPluginName)));
     const auto make = reinterpret_cast<MakePlayer>(plugin.resolve("orrinvale_make_clip_player"));
     if (!make)
         return;  // no plugin: the quiz plays silently
     std::vector<const char*> paths;
     for (const std::string& clip : clips_)
         paths.push_back(clip.c_str());
-    player_.reset(make(paths.data(), static_cast<int>(paths.size())));
+    const std::string decoder = folder.filePath(QString::fromLatin1(kClipDecoderName)).toStdString();
+    player_.reset(make(decoder.c_str(), paths.data(), static_cast<int>(paths.size())));
 }
 
 void DeferredClipPlayer::play(const std::string& path)

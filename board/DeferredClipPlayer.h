@@ -11,11 +11,18 @@
 
 namespace orrinvale {
 
+// The audio plugin and the clip decoder program, both in the plugin folder.
 inline constexpr const char* kAudioPluginName = "orrinvale_audio";
+#ifdef _WIN32
+inline constexpr const char* kClipDecoderName = "orrinvale-decoder.exe";
+#else
+inline constexpr const char* kClipDecoderName = "orrinvale-decoder";
+#endif
 
 class DeferredClipPlayer : public ClipPlayer {
 public:
-    // `pluginFolder` holds the plugin; `clips` are decoded as soon as it loads.
+    // `pluginFolder` holds the plugin and the clip decoder; `clips` are
+    // decoded as soon as the plugin loads.
     DeferredClipPlayer(std::string pluginFolder, std::vector<std::string> clips);
     ~DeferredClipPlayer() override;
 

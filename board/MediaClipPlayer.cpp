@@ -1,19 +1,18 @@
 #include "MediaClipPlayer.h"
 
-#include <QAudioBuffer>
-#include <QAudioDecoder>
+#include "ClipDecoderProcess.h"
+
 #include <QAudioSink>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMediaDevices>
-#include <QUrl>
+
+#include <algorithm>
 
 namespace orrinvale {
 
 namespace {
 
 constexpr float kVolume = 0.37f;
-constexpr qint64 kMaxClipBytes = 16 * 1024 * 1024;  // a clip longer than this is cut
 QtMessageHandler previousHandler = nullptr;
 
 void dropMediaMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -35,7 +34,7 @@ void MediaClipPlayer::silenceMediaWarnings()
     previousHandler = qInstallMessageHandler(dropMediaMessages);
 }
 
-MediaClipPlayer::MediaClipPlayer()
+MediaClipPlayer::MediaClipPlayer(std::string decoder) : decoder_(std::move(decoder))
 {
     format_.setSampleRate(44100);
     format_.setChannelCount(2);
@@ -44,6 +43,7 @@ MediaClipPlayer::MediaClipPlayer()
 
 MediaClipPlayer::~MediaClipPlayer()
 {
+    runs_.clear();
     stopPlaying();
 }
 
@@ -57,47 +57,31 @@ void MediaClipPlayer::stopPlaying()
 
 void MediaClipPlayer::prepare(const std::vector<std::string>& clips)
 {
-    for (const std::string& path : clips)
-        decode(path);
+    std::vector<std::string> fresh;
+    for (const std::string& path : clips) {
+        if (!clips_.contains(path) && std::find(fresh.begin(), fresh.end(), path) == fresh.end())
+            fresh.push_back(path);
+    }
+    decode(fresh);
 }
 
-MediaClipPlayer::Clip& MediaClipPlayer::decode(const std::string& path)
+void MediaClipPlayer::decode(const std::vector<std::string>& paths)
 {
-    auto found = clips_.find(path);
-    if (found != clips_.end())
-        return found->second;
-    Clip& clip = clips_[path];
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile())
-        return clip;
-    clip.decoder = std::make_unique<QAudioDecoder>();
-    QAudioDecoder* decoder = clip.decoder.get();
-    decoder->setAudioFormat(format_);
-    decoder->setSource(QUrl::fromLocalFile(file));
-    Clip* target = &clip;
-    QObject::connect(decoder, &QAudioDecoder::bufferReady, decoder, [target, decoder] {
-        const QAudioBuffer buffer = decoder->read();
-        if (target->samples.size() + buffer.byteCount() <= kMaxClipBytes)
-            target->samples.append(buffer.constData<char>(), buffer.byteCount());
-    });
-    auto finish = [this, target] {
-        // A decoder can report an error and then finish; the first ends it.
-        if (!target->decoder)
-            return;
-        // The decoder may not be deleted inside its own signal.
-        target->decoder.release()->deleteLater();
-        if (target->playWhenDecoded) {
-            target->playWhenDecoded = false;
-            start(*target);
-        }
-    };
-    QObject::connect(decoder, &QAudioDecoder::finished, decoder, finish);
-    QObject::connect(decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), decoder, [target, finish] {
-        target->samples.clear();  // a clip that cannot be decoded stays silent
-        finish();
-    });
-    decoder->start();
-    return clip;
+    if (paths.empty())
+        return;
+    std::erase_if(runs_, [](const auto& run) { return run->done(); });
+    for (const std::string& path : paths)
+        clips_[path].decoding = true;
+    runs_.push_back(std::make_unique<ClipDecoderProcess>(
+        decoder_, paths, [this, paths](std::size_t index, QByteArray samples) {
+            Clip& clip = clips_[paths[index]];
+            clip.samples = std::move(samples);
+            clip.decoding = false;
+            if (clip.playWhenDecoded) {
+                clip.playWhenDecoded = false;
+                start(clip);
+            }
+        }));
 }
 
 void MediaClipPlayer::start(Clip& clip)
@@ -120,8 +104,10 @@ void MediaClipPlayer::play(const std::string& path)
     stopPlaying();  // a new clip cuts the one playing
     for (auto& [other, clip] : clips_)
         clip.playWhenDecoded = false;
-    Clip& clip = decode(path);
-    if (clip.decoder)
+    if (!clips_.contains(path))
+        decode({path});
+    Clip& clip = clips_[path];
+    if (clip.decoding)
         clip.playWhenDecoded = true;  // starts as soon as it is decoded
     else
         start(clip);

@@ -2,10 +2,10 @@
 // starts at once and never blocks; a new clip cuts the one playing; a clip
 // that is missing or cannot be played is silent.
 //
-// Each clip is decoded once into samples and played through an audio stream
-// of its own. Short clips played as media sources lose their first few
-// hundred milliseconds while the media pipeline starts; samples in memory
-// start at once.
+// Each clip is decoded once into samples, by the clip decoder program, and
+// played through an audio stream of its own. Short clips played as media
+// sources lose their first few hundred milliseconds while the media pipeline
+// starts; samples in memory start at once.
 #pragma once
 
 #include "Seams.h"
@@ -19,34 +19,39 @@
 #include <string>
 #include <vector>
 
-class QAudioDecoder;
 class QAudioSink;
 
 namespace orrinvale {
 
+class ClipDecoderProcess;
+
 class MediaClipPlayer : public ClipPlayer {
 public:
-    MediaClipPlayer();
+    // `decoder` is the clip decoder program.
+    explicit MediaClipPlayer(std::string decoder);
     ~MediaClipPlayer() override;
 
-    // Decodes the given clips ahead of their first turn.
+    // Decodes the given clips ahead of their first turn, all in one run of
+    // the decoder.
     void prepare(const std::vector<std::string>& clips);
     void play(const std::string& path) override;
 
-    // Keeps the media back end's complaints about missing devices and
-    // unplayable clips off the terminal: a failed clip is simply silent.
+    // Keeps the media back end's complaints about missing devices off the
+    // terminal: a clip that cannot be played is simply silent.
     static void silenceMediaWarnings();
 
 private:
     struct Clip {
         QByteArray samples;
-        std::unique_ptr<QAudioDecoder> decoder;  // while decoding
+        bool decoding = false;
         bool playWhenDecoded = false;
     };
-    Clip& decode(const std::string& path);
+    void decode(const std::vector<std::string>& paths);
     void start(Clip& clip);
     void stopPlaying();
 
+    std::string decoder_;
+    std::vector<std::unique_ptr<ClipDecoderProcess>> runs_;
     QAudioFormat format_;
     std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QAudioSink> sink_;

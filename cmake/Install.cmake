@@ -5,6 +5,7 @@
 set(ORRINVALE_INSTALL_FOLDER lib/orrinvale)
 install(TARGETS orrinvale RUNTIME DESTINATION ${ORRINVALE_INSTALL_FOLDER})
 install(TARGETS orrinvale_audio LIBRARY DESTINATION ${ORRINVALE_INSTALL_FOLDER}/plugins)
+install(TARGETS orrinvale_decoder RUNTIME DESTINATION ${ORRINVALE_INSTALL_FOLDER}/plugins)
 install(FILES assets/usa_states.txt assets/HAND-M.CUR DESTINATION ${ORRINVALE_INSTALL_FOLDER})
 install(FILES assets/sounds/correct.wma assets/sounds/wrong.wma assets/sounds/complete.wma
         DESTINATION ${ORRINVALE_INSTALL_FOLDER}/sounds)

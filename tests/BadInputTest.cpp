@@ -46,15 +46,6 @@ std::string replaceAll(std::string s, const std::string& from, const std::string
     return s;
 }
 
-std::string randomBytes(std::size_t n, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string bytes(n, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(random());
-    return bytes;
-}
-
 // The reports the set-up gives for a table, record by record: no field at all
 // fails both steps, one field fails the code's step, and every record past
 // the fiftieth fails both.
@@ -183,7 +174,7 @@ TEST(BadInput, EveryRowReportsExactlyWhatItShouldAndPlayOnWorks)
         row.prepare(folder);
 
         RecordingBoxes boxes;
-        MediaClipPlayer player;
+        MediaClipPlayer player(ORRINVALE_DECODER);
         AppInfo app{folder.str(), "", "support@orrinvale.example"};
         Services services{boxes, player, app};
         Board board(services);

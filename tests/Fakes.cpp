@@ -21,6 +21,15 @@ std::string shippedStateTable()
     return s.str();
 }
 
+std::string randomBytes(std::size_t n, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(n, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    return bytes;
+}
+
 void BoardFixture::setUp(const std::string& table)
 {
     folder.write(kStateTableName, table);

@@ -133,6 +133,9 @@ private:
 // The shipped state table, fifty records with CR LF line ends.
 std::string shippedStateTable();
 
+// Bytes of no format at all, the same for the same seed.
+std::string randomBytes(std::size_t n, unsigned seed);
+
 // A point where the front region carries this code (trimmed), or nullopt.
 std::optional<PointTw> pointOnState(const Board& board, const std::string& code);
 

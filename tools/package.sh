@@ -13,7 +13,8 @@ echo "built $deb"
 
 contents=$(dpkg-deb -c "$deb")
 missing=0
-for path in ./usr/lib/orrinvale/orrinvale ./usr/lib/orrinvale/plugins/liborrinvale_audio.so ./usr/lib/orrinvale/usa_states.txt ./usr/lib/orrinvale/HAND-M.CUR \
+for path in ./usr/lib/orrinvale/orrinvale ./usr/lib/orrinvale/plugins/liborrinvale_audio.so \
+    ./usr/lib/orrinvale/plugins/orrinvale-decoder ./usr/lib/orrinvale/usa_states.txt ./usr/lib/orrinvale/HAND-M.CUR \
     ./usr/lib/orrinvale/sounds/correct.wma ./usr/lib/orrinvale/sounds/wrong.wma \
     ./usr/lib/orrinvale/sounds/complete.wma "./usr/bin/orrinvale -> ../lib/orrinvale/orrinvale" \
     ./usr/share/applications/orrinvale.desktop ./usr/share/icons/hicolor/32x32/apps/orrinvale.png \

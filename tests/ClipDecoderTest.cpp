@@ -1,0 +1,123 @@
+// The clip decoder program and the process that runs it for the player.
+#include "ClipDecoderProcess.h"
+#include "Fakes.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+namespace orrinvale {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::TempFolder;
+
+struct Answers {
+    std::vector<std::size_t> order;
+    std::vector<QByteArray> samples;
+};
+
+// Runs the decoder on the clips and waits for every answer, or the limit.
+Answers decode(const std::string& decoder, const std::vector<std::string>& clips,
+               std::chrono::milliseconds timeLimit = 20s)
+{
+    Answers answers;
+    answers.samples.resize(clips.size());
+    ClipDecoderProcess process(decoder, clips, [&](std::size_t clip, QByteArray samples) {
+        answers.order.push_back(clip);
+        answers.samples[clip] = std::move(samples);
+    }, timeLimit);
+    QElapsedTimer waited;
+    waited.start();
+    while (!process.done() && waited.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return answers;
+}
+
+std::string shipped(const char* clip)
+{
+    return (std::filesystem::path(ORRINVALE_ASSETS) / "sounds" / clip).string();
+}
+
+// A stand-in decoder: a shell script with the given body.
+std::string script(const TempFolder& folder, const std::string& name, const std::string& body)
+{
+    folder.write(name, "#!/bin/sh\n" + body + "\n");
+    std::filesystem::permissions(folder / name, std::filesystem::perms::owner_all);
+    return (folder / name).string();
+}
+
+TEST(ClipDecoder, DecodesEachClipInOrderAndFailsOnlyTheBadOnes)
+{
+    TempFolder folder;
+    folder.write("corrupt.wma", testing::randomBytes(9000, 3));
+    std::filesystem::create_directory(folder / "folder.wma");
+    const Answers answers =
+        decode(ORRINVALE_DECODER, {shipped("correct.wma"), (folder / "corrupt.wma").string(),
+                                   (folder / "missing.wma").string(), (folder / "folder.wma").string(),
+                                   shipped("complete.wma")});
+    EXPECT_EQ(answers.order, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
+    // 44.1 kHz, two channels of 16 bits: 176,400 bytes a second.
+    EXPECT_NEAR(answers.samples[0].size() / 176400.0, 0.6, 0.05);
+    EXPECT_NEAR(answers.samples[4].size() / 176400.0, 1.86, 0.05);
+    for (int bad : {1, 2, 3})
+        EXPECT_TRUE(answers.samples[bad].isEmpty()) << bad;
+}
+
+TEST(ClipDecoder, EveryClipIsAnsweredOnceWhateverTheDecoderDoes)
+{
+    TempFolder folder;
+    const std::vector<std::string> clips{shipped("correct.wma"), shipped("wrong.wma")};
+    const std::string oneGoodRecord = "printf '\\003\\000\\000\\000\\000\\000\\000\\000abc'";
+    struct Case {
+        const char* name;
+        std::string decoder;
+        std::vector<QByteArray> samples;
+    };
+    const std::vector<Case> cases{
+        {"missing", (folder / "no-such-decoder").string(), {{}, {}}},
+        {"writes garbage", script(folder, "garbage", "printf 'this is no record'"), {{}, {}}},
+        {"crashes after one record", script(folder, "crash", oneGoodRecord + "; kill -SEGV $$"), {"abc", {}}},
+        {"hangs after one record", script(folder, "hang", oneGoodRecord + "; exec sleep 30"), {"abc", {}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QElapsedTimer took;
+        took.start();
+        const Answers answers = decode(c.decoder, clips, 500ms);
+        EXPECT_EQ(answers.order, (std::vector<std::size_t>{0, 1}));
+        EXPECT_EQ(answers.samples, c.samples);
+        EXPECT_LT(took.elapsed(), 5000);
+    }
+}
+
+TEST(ClipDecoder, AProcessEndedEarlyStopsItsDecoderAndAnswersNoMore)
+{
+    TempFolder folder;
+    const std::string pidFile = (folder / "pid").string();
+    int answers = 0;
+    {
+        // The script names itself only once its number is written in full.
+        const std::string body = "echo $$ > '" + pidFile + ".new'; mv '" + pidFile + ".new' '" + pidFile +
+                                 "'; exec sleep 30";
+        ClipDecoderProcess process(script(folder, "hang", body), {shipped("wrong.wma")},
+                                   [&](std::size_t, QByteArray) { ++answers; });
+        QElapsedTimer waited;
+        waited.start();
+        while (!std::filesystem::exists(pidFile) && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(answers, 0);
+    QFile pid(QString::fromStdString(pidFile));
+    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(std::filesystem::exists("/proc/" + pid.readAll().trimmed().toStdString() + "/cmdline"));
+}
+
+} // namespace
+} // namespace orrinvale
