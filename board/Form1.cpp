@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -215,7 +216,9 @@ const QPixmap& Form1::backdrop(qreal ratio)
 void Form1::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, backdrop(p.device()->devicePixelRatioF()));
+    // The ratio of the surface actually painted: a window's backing store, or
+    // the picture a grab renders into, which may be finer than the screen.
+    p.drawPixmap(0, 0, backdrop(p.paintEngine()->paintDevice()->devicePixelRatioF()));
     for (const layout::StackEntry& entry : layout::kStacking) {
         switch (entry.layer) {
         case layout::Layer::Name:

@@ -160,6 +160,28 @@ TEST(MapPicture, RenderedOncePerPixelRatioAndSharpAtEachScale)
     }
 }
 
+TEST(Form1, GrabbedAtTwiceTheScreensRatioTheMapIsDrawnAtThatRatio)
+{
+    Window w;
+    QPixmap picture(QSize(784, 624) * 2);
+    picture.setDevicePixelRatio(2);
+    w.form.render(&picture);
+    // Borders drawn at twice the ratio leave many 2 x 2 blocks of pixels
+    // mixed; the window's picture painted at the screen's ratio and scaled up
+    // leaves about a third as many.
+    const QImage img = picture.toImage();
+    const QRect map = toPixels(layout::kMapPicture);
+    int mixed = 0;
+    for (int y = map.top() * 2; y + 1 < map.bottom() * 2; y += 2) {
+        for (int x = map.left() * 2; x + 1 < map.right() * 2; x += 2) {
+            const QRgb c = img.pixel(x, y);
+            if (img.pixel(x + 1, y) != c || img.pixel(x, y + 1) != c || img.pixel(x + 1, y + 1) != c)
+                ++mixed;
+        }
+    }
+    EXPECT_GT(mixed, 15000);
+}
+
 TEST(QtMessageBoxes, LoneCarriageReturnsBecomeLineBreaksOnlyOnScreen)
 {
     EXPECT_EQ(displayText("desc\r\nin X at line 5\r\rPlease"), QStringLiteral("desc\nin X at line 5\n\nPlease"));
