@@ -3,6 +3,7 @@
 #   tools/install-deps.sh run    building and running the program
 #   tools/install-deps.sh test   also everything the tests use
 #   tools/install-deps.sh bench  also everything the benchmarks use
+#   tools/install-deps.sh install  also what tools/clean-root-install.sh uses
 set -euo pipefail
 
 run_packages=(
@@ -20,6 +21,10 @@ test_packages=(
   dpkg-dev file lintian
 )
 
+install_packages=(
+  debootstrap xvfb xdotool x11-utils imagemagick dpkg-dev file
+)
+
 bench_packages=(
   libbenchmark-dev libx11-dev qt6-base-dev-tools
   xvfb xdotool x11-utils pulseaudio pulseaudio-utils bc
@@ -29,6 +34,7 @@ packages=("${run_packages[@]}")
 case "${1:-run}" in
   test) packages+=("${test_packages[@]}") ;;
   bench) packages+=("${bench_packages[@]}") ;;
+  install) packages+=("${install_packages[@]}") ;;
 esac
 
 missing=()

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Proves the package on a machine that has nothing else: builds it, makes a
+# minimal Debian 12 root with debootstrap, installs the package there with
+# apt-get, starts `orrinvale` from that root on a private Xvfb, drops Alabama
+# onto its state with the mouse and saves a picture of the window.
+#   sudo tools/clean-root-install.sh [ROOT FOLDER, default build/clean-root] [OUTPUT.png]
+# Needs root (debootstrap and chroot) and Debian's package archive. The
+# archive is the one this machine's own apt sources name.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+target=$(realpath -m "${1:-$root/build/clean-root}")
+picture=$(realpath -m "${2:-$root/build/clean-root.png}")
+[ "$(id -u)" -eq 0 ] || { echo "run as root: debootstrap and chroot need it" >&2; exit 1; }
+
+"$root/tools/install-deps.sh" install
+"$root/tools/package.sh" >/dev/null
+deb=$(ls -t "$root"/build/orrinvale_*.deb | head -n 1)
+
+# The first Debian archive named in this machine's apt sources.
+mirror=$(sed -n 's/^URIs: *\([^ ]*\).*/\1/p; s/^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*\) .*/\2/p' \
+  /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null | grep -m 1 '/debian/\?$' || true)
+
+mounts=()
+cleanup() {
+  [ -n "${quiz:-}" ] && kill "$quiz" 2>/dev/null || true
+  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do umount -l "${mounts[i]}" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+source "$root/tests/session/session.sh"
+
+started=$(date +%s)
+if [ ! -x "$target/usr/bin/apt-get" ]; then
+  rm -rf "$target"
+  echo "debootstrap: a minimal bookworm root in $target"
+  debootstrap --variant=minbase bookworm "$target" ${mirror:+"$mirror"} >"$SESSION_DIR/debootstrap.log" 2>&1 ||
+    { tail -n 20 "$SESSION_DIR/debootstrap.log"; exit 1; }
+fi
+echo "  ready after $(($(date +%s) - started)) s, $(du -sm "$target" | cut -f1) MB"
+
+for fs in proc dev tmp/.X11-unix; do
+  mkdir -p "$target/$fs"
+  mount --bind "/$fs" "$target/$fs"
+  mounts+=("$target/$fs")
+done
+cp /etc/resolv.conf "$target/etc/resolv.conf" 2>/dev/null || true
+cp "$deb" "$target/tmp/"
+
+started=$(date +%s)
+before=$(chroot "$target" dpkg-query -W -f='.\n' | wc -l)
+echo "apt-get install ./$(basename "$deb")"
+chroot "$target" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+chroot "$target" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/tmp/$(basename "$deb")" \
+  >"$SESSION_DIR/install.log" 2>&1 || { tail -n 20 "$SESSION_DIR/install.log"; exit 1; }
+echo "  installed with $(($(chroot "$target" dpkg-query -W -f='.\n' | wc -l) - before)) packages in" \
+  "$(($(date +%s) - started)) s"
+chroot "$target" sh -c 'ls -l /usr/bin/orrinvale; find /usr/lib/orrinvale | sort'
+
+start_xvfb
+echo "starting /usr/bin/orrinvale in the new root on $DISPLAY"
+chroot "$target" env DISPLAY="$DISPLAY" HOME=/root /usr/bin/orrinvale >"$SESSION_DIR/quiz.log" 2>&1 &
+quiz=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Orrinvale$' | head -n 1)
+[ -n "$window" ] || { echo "no window"; cat "$SESSION_DIR/quiz.log"; exit 1; }
+sleep 1.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "  window $window: ${WIDTH} x ${HEIGHT}"
+
+# Alabama, the first name in the panel, onto Alabama on the map.
+xdotool mousemove --window "$window" 168 474 mousedown 1
+for step in 1 2 3 4 5 6 7 8; do
+  xdotool mousemove --window "$window" $((168 + (528 - 168) * step / 8)) $((474 + (316 - 474) * step / 8))
+  sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.5
+mkdir -p "$(dirname "$picture")"
+import -window "$window" "$picture"
+echo "  saved $picture"
+[ "$WIDTH" -eq 784 ] && [ "$HEIGHT" -eq 624 ] || { echo "the window is not 784 x 624"; exit 1; }
+echo "the package installs and the quiz starts in a clean Debian 12 root"
