@@ -57,9 +57,13 @@ public:
         decoder_->setSource(QUrl::fromLocalFile(clip.absoluteFilePath()));
         QAudioDecoder* decoder = decoder_.get();
         QObject::connect(decoder, &QAudioDecoder::bufferReady, decoder, [this, decoder] {
+            if (decoder != decoder_.get())
+                return;
             const QAudioBuffer buffer = decoder->read();
             const auto room = static_cast<qsizetype>(kMaxClipBytes) - static_cast<qsizetype>(samples_.size());
             samples_.append(buffer.constData<char>(), std::min<qsizetype>(buffer.byteCount(), room));
+            if (static_cast<qint64>(samples_.size()) >= kMaxClipBytes)
+                finish(true);  // the rest of an overlong clip is cut
         });
         // A decoder can report an error and then finish; the first ends the clip.
         QObject::connect(decoder, &QAudioDecoder::finished, decoder, [this, decoder] {
@@ -82,8 +86,10 @@ private:
         std::fflush(stdout);
         samples_.clear();
         // The decoder may not be deleted inside its own signal.
-        if (decoder_)
+        if (decoder_) {
+            decoder_->stop();
             decoder_.release()->deleteLater();
+        }
         QMetaObject::invokeMethod(QCoreApplication::instance(), [this] { next(); }, Qt::QueuedConnection);
     }
 
