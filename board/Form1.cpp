@@ -179,18 +179,28 @@ void Form1::showCentred()
 // The window's colour, the map, the banner and the instructions lie at the
 // back and change only with the map's visibility or the window's colour, so
 // they are painted once into a backdrop and copied on every repaint.
+bool Form1::backdropCurrent(qreal ratio) const
+{
+    return !backdrop_.isNull() && backdrop_.devicePixelRatio() == ratio &&
+           backdropColour_ == resolveColour(board_.backColor, palette()) && backdropMap_ == board_.mapVisible();
+}
+
 const QPixmap& Form1::backdrop(qreal ratio)
 {
-    const QColor colour = resolveColour(board_.backColor, palette());
-    if (backdrop_.devicePixelRatio() == ratio && backdropColour_ == colour && backdropMap_ == board_.mapVisible() &&
-        !backdrop_.isNull())
+    if (backdropCurrent(ratio))
         return backdrop_;
     backdrop_ = QPixmap((QSizeF(size()) * ratio).toSize());
     backdrop_.setDevicePixelRatio(ratio);
-    backdropColour_ = colour;
+    backdropColour_ = resolveColour(board_.backColor, palette());
     backdropMap_ = board_.mapVisible();
     QPainter p(&backdrop_);
-    p.fillRect(rect(), colour);
+    paintBackdrop(p);
+    return backdrop_;
+}
+
+void Form1::paintBackdrop(QPainter& p)
+{
+    p.fillRect(rect(), resolveColour(board_.backColor, palette()));
     for (const layout::StackEntry& entry : layout::kStacking) {
         switch (entry.layer) {
         case layout::Layer::MapPicture:
@@ -210,7 +220,6 @@ const QPixmap& Form1::backdrop(qreal ratio)
             break;
         }
     }
-    return backdrop_;
 }
 
 void Form1::paintEvent(QPaintEvent*)
@@ -218,7 +227,15 @@ void Form1::paintEvent(QPaintEvent*)
     QPainter p(this);
     // The ratio of the surface actually painted: a window's backing store, or
     // the picture a grab renders into, which may be finer than the screen.
-    p.drawPixmap(0, 0, backdrop(p.paintEngine()->paintDevice()->devicePixelRatioF()));
+    const qreal ratio = p.paintEngine()->paintDevice()->devicePixelRatioF();
+    if (painted_ || backdropCurrent(ratio)) {
+        p.drawPixmap(0, 0, backdrop(ratio));
+    } else {
+        // The first frame is painted straight to the screen, and the backdrop
+        // made just after it, so the window appears without waiting for it.
+        paintBackdrop(p);
+        QTimer::singleShot(0, this, [this, ratio] { backdrop(ratio); });
+    }
     for (const layout::StackEntry& entry : layout::kStacking) {
         switch (entry.layer) {
         case layout::Layer::Name:

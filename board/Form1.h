@@ -56,7 +56,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool backdropCurrent(qreal ratio) const;
     const QPixmap& backdrop(qreal ratio);
+    void paintBackdrop(QPainter& p);
     void createFocusHolder();
     void paintNames(QPainter& p, int first, int last);
     void paintMapNames(QPainter& p, int first, int last);

@@ -44,7 +44,7 @@ const QPixmap& MapPicture::pixmap(QSize logicalSize, qreal devicePixelRatio)
         }
         if (image.isNull())
             image = renderMap(resource_, device);
-        cache_ = QPixmap::fromImage(image);
+        cache_ = QPixmap::fromImage(std::move(image));
         cache_.setDevicePixelRatio(devicePixelRatio);
     }
     return cache_;

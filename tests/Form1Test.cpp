@@ -182,6 +182,21 @@ TEST(Form1, GrabbedAtTwiceTheScreensRatioTheMapIsDrawnAtThatRatio)
     EXPECT_GT(mixed, 15000);
 }
 
+TEST(Form1, TheFirstFramePaintedStraightMatchesTheFramesCopiedFromTheBackdrop)
+{
+    BoardFixture fixture;
+    fixture.setUp(shippedStateTable());
+    Form1 form(fixture.board);
+    const auto frame = [&form] {
+        QPixmap picture(form.size());
+        form.render(&picture);
+        return picture.toImage();
+    };
+    const QImage first = frame();  // painted without a backdrop
+    QCoreApplication::processEvents();  // the backdrop is made
+    EXPECT_EQ(frame(), first);
+}
+
 TEST(QtMessageBoxes, LoneCarriageReturnsBecomeLineBreaksOnlyOnScreen)
 {
     EXPECT_EQ(displayText("desc\r\nin X at line 5\r\rPlease"), QStringLiteral("desc\nin X at line 5\n\nPlease"));
