@@ -6,7 +6,9 @@ SESSION_DIR=$(mktemp -d)
 SESSION_PIDS=()
 
 session_cleanup() {
-  for pid in "${SESSION_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # Newest first, so that no client outlives the server it talks to.
+  local i
+  for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do kill "${SESSION_PIDS[i]}" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$SESSION_DIR"
 }
