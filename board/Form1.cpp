@@ -96,7 +96,13 @@ Form1::Form1(Board& board, QWidget* parent)
     };
     restart_ = makeButton(layout::kRestartCaption, layout::kRestartButton, "PushButton1");
     exit_ = makeButton(layout::kExitCaption, layout::kExitButton, "PushButton2");
-    connect(this, &Form1::firstPainted, this, [this] { QTimer::singleShot(0, this, &Form1::createFocusHolder); });
+    connect(this, &Form1::firstPainted, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            createFocusHolder();
+            if (iconWanted_)
+                setApplicationIcon();
+        });
+    });
 
     connect(restart_, &QPushButton::clicked, this, [this] {
         board_.PushButton1_Click();
@@ -140,7 +146,12 @@ void Form1::setCaption(const std::string& text)
 
 void Form1::setApplicationIcon()
 {
-    setWindowIcon(QIcon(QStringLiteral(":/orrinvale.ico")));
+    // Reading the icon's four pictures and handing them to the window system
+    // takes a few milliseconds; before the first paint it waits until then.
+    if (painted_)
+        setWindowIcon(QIcon(QStringLiteral(":/orrinvale.ico")));
+    else
+        iconWanted_ = true;
 }
 
 void Form1::setMouseIcon(const std::string& path, int hotX, int hotY)

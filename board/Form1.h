@@ -80,6 +80,7 @@ private:
     bool hasHand_ = false;
     QCursor pushPin_;
     bool painted_ = false;
+    bool iconWanted_ = false;  // asked for before the first paint
 };
 
 QRect toPixels(const RectTw& r);

@@ -182,6 +182,19 @@ TEST(Form1, GrabbedAtTwiceTheScreensRatioTheMapIsDrawnAtThatRatio)
     EXPECT_GT(mixed, 15000);
 }
 
+TEST(Form1, TheIconAskedForAtLoadIsGivenOnceTheWindowIsPainted)
+{
+    BoardFixture fixture;
+    fixture.setUp(shippedStateTable());
+    Form1 form(fixture.board);
+    form.setApplicationIcon();
+    form.showCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(50);
+    const QList<QSize> sizes = form.windowIcon().availableSizes();
+    EXPECT_EQ(sizes, (QList<QSize>{{32, 32}, {48, 48}, {128, 128}, {256, 256}}));
+}
+
 TEST(Form1, TheFirstFramePaintedStraightMatchesTheFramesCopiedFromTheBackdrop)
 {
     BoardFixture fixture;
