@@ -8,7 +8,10 @@ SESSION_PIDS=()
 session_cleanup() {
   # Newest first, so that no client outlives the server it talks to.
   local i
-  for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do kill "${SESSION_PIDS[i]}" 2>/dev/null || true; done
+  for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do
+    kill "${SESSION_PIDS[i]}" 2>/dev/null || true
+    wait "${SESSION_PIDS[i]}" 2>/dev/null || true
+  done
   wait 2>/dev/null || true
   rm -rf "$SESSION_DIR"
 }
