@@ -39,7 +39,7 @@ long statusKb(pid_t pid, const std::string& field)
 
 // The memory of a process and of all its descendants, with each page they
 // share counted once (the sum of their proportional set sizes).
-long familyResidentKb(pid_t pid)
+long familyPssKb(pid_t pid)
 {
     std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
     long kb = 0;
@@ -52,7 +52,7 @@ long familyResidentKb(pid_t pid)
         std::ifstream children(task.path() / "children");
         pid_t child = 0;
         while (children >> child)
-            kb += familyResidentKb(child);
+            kb += familyPssKb(child);
     }
     return kb;
 }
@@ -60,7 +60,7 @@ long familyResidentKb(pid_t pid)
 class FamilyPeak {
 public:
     explicit FamilyPeak(pid_t pid) : pid_(pid) {}
-    void sample() { peak_ = std::max(peak_, familyResidentKb(pid_)); }
+    void sample() { peak_ = std::max(peak_, familyPssKb(pid_)); }
     // Samples every 5 ms for the given time.
     void sampleFor(std::chrono::duration<double> time)
     {
