@@ -20,17 +20,30 @@ deb=$(ls -t "$root"/build/orrinvale_*.deb | head -n 1)
 mirror=$(sed -n 's/^URIs: *\([^ ]*\).*/\1/p; s/^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*\) .*/\2/p' \
   /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null | grep -m 1 '/debian/\?$' || true)
 
-mounts=()
+# Everything mounted at or below the root, deepest first.
+mounts_below() { awk -v t="$target" '$2 == t || index($2, t "/") == 1 { print $2 }' /proc/self/mounts | sort -r; }
+unmount_all() {
+  local m
+  for m in $(mounts_below); do umount -l "$m" 2>/dev/null || true; done
+}
+source "$root/tests/session/session.sh"
+# The root's /dev and /proc are the host's own, mounted in: they must be gone
+# before anything below the root is deleted, whatever way this script ends.
 cleanup() {
   [ -n "${quiz:-}" ] && kill "$quiz" 2>/dev/null || true
-  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do umount -l "${mounts[i]}" 2>/dev/null || true; done
+  unmount_all
+  session_cleanup
 }
 trap cleanup EXIT
-source "$root/tests/session/session.sh"
+unmount_all  # left by an earlier run that was killed
+if [ -n "$(mounts_below)" ]; then
+  echo "something is still mounted below $target; not touching it" >&2
+  exit 1
+fi
 
 started=$(date +%s)
 if [ ! -x "$target/usr/bin/apt-get" ]; then
-  rm -rf "$target"
+  rm -rf --one-file-system "$target"
   echo "debootstrap: a minimal bookworm root in $target"
   debootstrap --variant=minbase bookworm "$target" ${mirror:+"$mirror"} >"$SESSION_DIR/debootstrap.log" 2>&1 ||
     { tail -n 20 "$SESSION_DIR/debootstrap.log"; exit 1; }
@@ -40,7 +53,6 @@ echo "  ready after $(($(date +%s) - started)) s, $(du -sm "$target" | cut -f1) 
 for fs in proc dev tmp/.X11-unix; do
   mkdir -p "$target/$fs"
   mount --bind "/$fs" "$target/$fs"
-  mounts+=("$target/$fs")
 done
 cp /etc/resolv.conf "$target/etc/resolv.conf" 2>/dev/null || true
 cp "$deb" "$target/tmp/"
