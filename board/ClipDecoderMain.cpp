@@ -1,5 +1,5 @@
 // The clip decoder: a small program of its own that the quiz starts once to
-// turn its sound clips into raw samples (44.1 kHz, two channels, 16 bits).
+// turn its sound clips into raw samples.
 // The media libraries behind the decoding are large and parse whatever file
 // lies in the sounds folder. In a process of their own, their memory is
 // given back as soon as the clips are decoded, and a clip that makes them
@@ -7,6 +7,7 @@
 //   orrinvale-decoder <clip>...
 // Writes one record per clip, in order, to standard output.
 #include "ClipRecords.h"
+#include "ClipSampleFormat.h"
 
 #include <QAudioBuffer>
 #include <QAudioDecoder>
@@ -49,11 +50,7 @@ public:
         }
         samples_.clear();
         decoder_ = std::make_unique<QAudioDecoder>();
-        QAudioFormat format;
-        format.setSampleRate(44100);
-        format.setChannelCount(2);
-        format.setSampleFormat(QAudioFormat::Int16);
-        decoder_->setAudioFormat(format);
+        decoder_->setAudioFormat(orrinvale::clipSampleFormat());
         decoder_->setSource(QUrl::fromLocalFile(clip.absoluteFilePath()));
         QAudioDecoder* decoder = decoder_.get();
         QObject::connect(decoder, &QAudioDecoder::bufferReady, decoder, [this, decoder] {

@@ -96,11 +96,13 @@ Form1::Form1(Board& board, QWidget* parent)
     };
     restart_ = makeButton(layout::kRestartCaption, layout::kRestartButton, "PushButton1");
     exit_ = makeButton(layout::kExitCaption, layout::kExitButton, "PushButton2");
+    // What the first frame need not wait for is done just after it.
     connect(this, &Form1::firstPainted, this, [this] {
         QTimer::singleShot(0, this, [this] {
             createFocusHolder();
             if (iconWanted_)
                 setApplicationIcon();
+            backdrop(devicePixelRatioF());
         });
     });
 
@@ -239,14 +241,12 @@ void Form1::paintEvent(QPaintEvent*)
     // The ratio of the surface actually painted: a window's backing store, or
     // the picture a grab renders into, which may be finer than the screen.
     const qreal ratio = p.paintEngine()->paintDevice()->devicePixelRatioF();
-    if (painted_ || backdropCurrent(ratio)) {
+    // The first frame is painted straight to the screen, so the window
+    // appears without waiting for the backdrop.
+    if (painted_ || backdropCurrent(ratio))
         p.drawPixmap(0, 0, backdrop(ratio));
-    } else {
-        // The first frame is painted straight to the screen, and the backdrop
-        // made just after it, so the window appears without waiting for it.
+    else
         paintBackdrop(p);
-        QTimer::singleShot(0, this, [this, ratio] { backdrop(ratio); });
-    }
     for (const layout::StackEntry& entry : layout::kStacking) {
         switch (entry.layer) {
         case layout::Layer::Name:

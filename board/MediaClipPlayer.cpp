@@ -1,6 +1,7 @@
 #include "MediaClipPlayer.h"
 
 #include "ClipDecoderProcess.h"
+#include "ClipSampleFormat.h"
 
 #include <QAudioSink>
 #include <QLoggingCategory>
@@ -34,12 +35,7 @@ void MediaClipPlayer::silenceMediaWarnings()
     previousHandler = qInstallMessageHandler(dropMediaMessages);
 }
 
-MediaClipPlayer::MediaClipPlayer(std::string decoder) : decoder_(std::move(decoder))
-{
-    format_.setSampleRate(44100);
-    format_.setChannelCount(2);
-    format_.setSampleFormat(QAudioFormat::Int16);
-}
+MediaClipPlayer::MediaClipPlayer(std::string decoder) : decoder_(std::move(decoder)) {}
 
 MediaClipPlayer::~MediaClipPlayer()
 {
@@ -94,7 +90,7 @@ void MediaClipPlayer::start(Clip& clip)
     buffer_ = std::make_unique<QBuffer>();
     buffer_->setData(clip.samples);
     buffer_->open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format_);
+    sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), clipSampleFormat());
     sink_->setVolume(kVolume);
     sink_->start(buffer_.get());
 }

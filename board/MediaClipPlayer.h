@@ -10,7 +10,6 @@
 
 #include "Seams.h"
 
-#include <QAudioFormat>
 #include <QBuffer>
 #include <QByteArray>
 
@@ -52,7 +51,6 @@ private:
 
     std::string decoder_;
     std::vector<std::unique_ptr<ClipDecoderProcess>> runs_;
-    QAudioFormat format_;
     std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QAudioSink> sink_;
     std::map<std::string, Clip> clips_;

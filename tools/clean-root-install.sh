@@ -30,9 +30,8 @@ source "$root/tests/session/session.sh"
 # The root's /dev and /proc are the host's own, mounted in: they must be gone
 # before anything below the root is deleted, whatever way this script ends.
 cleanup() {
-  [ -n "${quiz:-}" ] && kill "$quiz" 2>/dev/null || true
-  unmount_all
   session_cleanup
+  unmount_all
 }
 trap cleanup EXIT
 unmount_all  # left by an earlier run that was killed
@@ -69,24 +68,15 @@ chroot "$target" sh -c 'ls -l /usr/bin/orrinvale; find /usr/lib/orrinvale | sort
 
 start_xvfb
 echo "starting /usr/bin/orrinvale in the new root on $DISPLAY"
-chroot "$target" env DISPLAY="$DISPLAY" HOME=/root /usr/bin/orrinvale >"$SESSION_DIR/quiz.log" 2>&1 &
-quiz=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Orrinvale$' | head -n 1)
-[ -n "$window" ] || { echo "no window"; cat "$SESSION_DIR/quiz.log"; exit 1; }
-sleep 1.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
-echo "  window $window: ${WIDTH} x ${HEIGHT}"
+launch_quiz chroot "$target" env DISPLAY="$DISPLAY" HOME=/root /usr/bin/orrinvale ||
+  { cat "$SESSION_DIR/quiz.log"; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+echo "  window $WINDOW: ${WIDTH} x ${HEIGHT}"
 
 # Alabama, the first name in the panel, onto Alabama on the map.
-xdotool mousemove --window "$window" 168 474 mousedown 1
-for step in 1 2 3 4 5 6 7 8; do
-  xdotool mousemove --window "$window" $((168 + (528 - 168) * step / 8)) $((474 + (316 - 474) * step / 8))
-  sleep 0.05
-done
-xdotool mouseup 1
-sleep 0.5
+drag 168 474 528 316
 mkdir -p "$(dirname "$picture")"
-import -window "$window" "$picture"
+import -window "$WINDOW" "$picture"
 echo "  saved $picture"
 [ "$WIDTH" -eq 784 ] && [ "$HEIGHT" -eq 624 ] || { echo "the window is not 784 x 624"; exit 1; }
 echo "the package installs and the quiz starts in a clean Debian 12 root"

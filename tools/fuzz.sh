@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang) and runs each for a while.
 #   tools/fuzz.sh [seconds per target]     default 30; use 3600 or more for a long run
-# New inputs go to a scratch corpus; the seeds in tests/fuzz/corpus stay as
-# they are. A crash, leak, time-out or memory blow-up fails the run and leaves
+# The seeds are the shipped files of each kind plus the hand-made ones in
+# tests/fuzz/corpus; new inputs go to a scratch corpus, so neither changes. A crash, leak, time-out or memory blow-up fails the run and leaves
 # the input that caused it in the current folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,11 +12,19 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --parallel "$(nproc)"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+declare -A shipped=(
+  [state_table]="assets/usa_states.txt"
+  [cursor]="assets/HAND-M.CUR assets/pushpin.ico"
+  [skin]="assets/skins/sample.cjs"
+)
 for target in state_table cursor skin; do
   mkdir -p "$scratch/$target"
+  for seed in ${shipped[$target]}; do cp "$root/$seed" "$scratch/$target/"; done
+  corpora=("$scratch/$target")
+  [ -d "$root/tests/fuzz/corpus/$target" ] && corpora+=("$root/tests/fuzz/corpus/$target")
   log="$scratch/$target.log"
   if ! "$root/build-fuzz/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
-      -max_len=65536 -print_final_stats=1 "$scratch/$target" "$root/tests/fuzz/corpus/$target" >"$log" 2>&1; then
+      -max_len=65536 -print_final_stats=1 "${corpora[@]}" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "fuzz_$target FAILED"
     exit 1

@@ -86,7 +86,13 @@ rms_of() {
 start_quiz() {
   local program_dir=$1
   cp -r "$program_dir" "$SESSION_DIR/program"
-  env -u QT_QPA_PLATFORM "$SESSION_DIR/program/orrinvale" >"$SESSION_DIR/quiz.log" 2>&1 &
+  launch_quiz env -u QT_QPA_PLATFORM "$SESSION_DIR/program/orrinvale"
+}
+
+# Runs the given command, which starts the quiz, waits for its window and sets
+# WINDOW, WX and WY.
+launch_quiz() {
+  "$@" >"$SESSION_DIR/quiz.log" 2>&1 &
   QUIZ_PID=$!
   SESSION_PIDS+=("$QUIZ_PID")
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orrinvale$' | head -n 1)
