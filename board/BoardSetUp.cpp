@@ -29,22 +29,28 @@ void Board::setUp(ErrorTrap& trap)
             endTestFailed = true;
         if (!more || endTestFailed)
             break;
+        // A line that cannot be read ends the reading: the rest of the file
+        // cannot be trusted to start at a line's beginning.
         std::string line;
-        trap.step(136, [&] { line = file.readLine(); });
+        if (!trap.step(136, [&] { line = file.readLine(); }))
+            break;
         std::vector<std::string> fields;
         trap.step(138, [&] { fields = splitFields(line); });
-        auto field = [&](std::size_t k) -> const std::string& {
+        // A line may be megabytes long: the line and its fields are not held
+        // twice longer than needed, and each field moves into its slot.
+        std::string().swap(line);
+        auto field = [&](std::size_t k) -> std::string& {
             if (k >= fields.size())
                 throw RuntimeError(errors::kSubscriptOutOfRange);
             return fields[k];
         };
         trap.step(140, [&] {
             NameLabel& slot = labels(n);
-            slot.caption = field(0);
+            slot.caption = std::move(field(0));
         });
         trap.step(142, [&] {
             NameLabel& slot = labels(n);
-            slot.tag = field(1);
+            slot.tag = std::move(field(1));
         });
         trap.step(144, [&] {
             if (n == INT32_MAX)

@@ -49,6 +49,16 @@ QColor resolveColour(layout::Colour colour, const QPalette& palette)
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
+QIcon applicationIcon()
+{
+    // The four pictures of the icon file, each read on its own: Qt's icon
+    // file reader skips a 256-pixel entry, whose size byte reads 0.
+    QIcon icon;
+    for (const int size : {32, 48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/orrinvale-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 namespace {
 
 QFont pixelFont(const char* family, int pixels, bool bold)
@@ -63,6 +73,21 @@ QFont pixelFont(const char* family, int pixels, bool bold)
 QString latin1(std::string_view text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The part of a name's caption that can show in its box. Laying out text
+// costs some 40 bytes a character, and a state table may hold a name of many
+// megabytes; the box is 113 pixels wide, and every character with a width
+// takes at least one of them, so a thousand characters always fill it.
+QString visiblePart(const std::string& caption)
+{
+    constexpr std::size_t kMostShown = 1024;
+    if (caption.size() <= kMostShown)
+        return QString::fromStdString(caption);
+    std::size_t end = kMostShown;
+    while (end > 0 && (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80)
+        --end;  // not inside a UTF-8 sequence
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(end));
 }
 
 QPoint toPixelPoint(PointTw p)
@@ -151,7 +176,7 @@ void Form1::setApplicationIcon()
     // Reading the icon's four pictures and handing them to the window system
     // takes a few milliseconds; before the first paint it waits until then.
     if (painted_)
-        setWindowIcon(QIcon(QStringLiteral(":/orrinvale.ico")));
+        setWindowIcon(applicationIcon());
     else
         iconWanted_ = true;
 }
@@ -305,7 +330,7 @@ void Form1::paintNames(QPainter& p, int first, int last)
         const QRect box = toPixels(layout::nameBox(i));
         p.save();
         p.setClipRect(box);
-        p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromStdString(name.caption));
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, visiblePart(name.caption));
         p.restore();
     }
 }

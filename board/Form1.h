@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QCursor>
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 
@@ -83,6 +84,8 @@ private:
     bool iconWanted_ = false;  // asked for before the first paint
 };
 
+// The application icon in all four of its sizes.
+QIcon applicationIcon();
 QRect toPixels(const RectTw& r);
 PointTw toTwips(const QPointF& logicalPixels);
 QColor resolveColour(layout::Colour colour, const QPalette& palette);

@@ -5,6 +5,11 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
 namespace orrinvale {
 
 class QtMessageBoxes : public MessageBoxes {
@@ -14,5 +19,10 @@ public:
 
 // The box text as displayed: CR LF and a lone CR each become a line break.
 QString displayText(const std::string& text);
+
+// The box, built but not shown: titled exactly `title`, with an OK button
+// only, and as wide as its longest line, so no line of the text wraps.
+std::unique_ptr<QMessageBox> makeMessageBox(const std::string& title, const std::string& text, BoxIcon icon,
+                                            QWidget* parent);
 
 } // namespace orrinvale

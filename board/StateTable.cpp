@@ -13,6 +13,7 @@ void StateTableFile::open(const std::string& path)
 {
     file_.reset();
     pos_ = len_ = 0;
+    error_ = 0;
     failed_ = false;
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
@@ -34,10 +35,14 @@ int StateTableFile::peek()
     if (pos_ == len_) {
         if (!file_ || failed_)
             return EOF;
+        errno = 0;
         len_ = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
         pos_ = 0;
         if (len_ == 0) {
-            failed_ = std::ferror(file_.get()) != 0;
+            if (std::ferror(file_.get())) {
+                failed_ = true;
+                error_ = errno ? errno : EIO;
+            }
             return EOF;
         }
     }
@@ -54,7 +59,7 @@ int StateTableFile::get()
 
 bool StateTableFile::atEnd()
 {
-    return peek() == EOF;
+    return peek() == EOF && error_ == 0;
 }
 
 std::string StateTableFile::readLine()
@@ -67,6 +72,11 @@ std::string StateTableFile::readLine()
             break;
         }
         bytes.push_back(static_cast<char>(c));
+    }
+    if (error_ != 0) {
+        const int err = error_;
+        error_ = 0;
+        throw RuntimeError(std::generic_category().message(err));
     }
     return decodeWindows1252(bytes);
 }

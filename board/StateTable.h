@@ -20,11 +20,13 @@ public:
     void open(const std::string& path);
     bool isOpen() const { return file_ != nullptr; }
 
-    // True when no byte is left. A read error also counts as the end, so a
-    // reading loop always stops.
+    // True when no byte is left. A read error that has not yet been raised by
+    // readLine is no end: the next readLine raises it.
     bool atEnd();
 
-    // The next line without its line end, decoded to UTF-8.
+    // The next line without its line end, decoded to UTF-8. Raises a
+    // RuntimeError with the system's message when the file cannot be read;
+    // after that the file counts as ended.
     std::string readLine();
 
 private:
@@ -38,7 +40,8 @@ private:
     std::vector<unsigned char> buffer_ = std::vector<unsigned char>(1 << 16);
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
-    bool failed_ = false;
+    int error_ = 0;         // errno of a failed read, until it is raised
+    bool failed_ = false;   // a read failed: nothing more is read
 };
 
 // Splits a line at every comma; no quoting and no trimming. An empty line has

@@ -11,9 +11,18 @@ namespace orrinvale {
 bool FileExists(const std::string& path) noexcept
 {
     try {
-        if (path.empty() || path.find_first_of("*?") != std::string::npos)
+        if (path.empty() || path.back() == '/' || path.back() == '\\')
             return false;
-        if (path.back() == '/' || path.back() == '\\')
+        // Wildcards make a query match many names, so a name holding one is
+        // no file name. Only the last component counts: on Windows no folder
+        // can be named with them, but on Linux a folder may be.
+#ifdef _WIN32
+        const auto nameStart = path.find_last_of("/\\");
+#else
+        const auto nameStart = path.rfind('/');
+#endif
+        const std::size_t from = nameStart == std::string::npos ? 0 : nameStart + 1;
+        if (path.find_first_of("*?", from) != std::string::npos)
             return false;
         std::error_code ec;
         static_cast<void>(std::filesystem::last_write_time(std::filesystem::path(path), ec));

@@ -1,6 +1,7 @@
 #include "SkinFramework.h"
 
 #include "RuntimeError.h"
+#include "SkinSheet.h"
 
 #include <cerrno>
 #include <cstring>
@@ -67,7 +68,15 @@ std::string readSkinFile(const std::string& path)
 
 void SkinFramework::load(const std::string& path)
 {
-    styleSheet_ = readSkinFile(path);
+    // A load that fails leaves no skin loaded.
+    styleSheet_.clear();
+    loaded_ = false;
+    const std::string text = readSkinFile(path);
+    try {
+        styleSheet_ = checkedSkinSheet(text);
+    } catch (const RuntimeError& e) {
+        throw RuntimeError("The skin file " + path + " cannot be used: " + e.what());
+    }
     loaded_ = true;
 }
 

@@ -1,5 +1,6 @@
 // The skin engine: takes calls by dispatch id, loads a skin file and applies
-// it to a window. A skin file is a Qt style sheet in UTF-8.
+// it to a window. A skin file is a Qt style sheet in UTF-8 that changes only
+// the window's look (see SkinSheet.h); any other skin fails to load.
 #pragma once
 
 #include <cstdint>

@@ -35,8 +35,9 @@ int main(int argc, char* argv[])
     DesktopLauncher launcher;
 
     StartUp startUp{board, window, skin, random, launcher, secondsSinceMidnight, ORRINVALE_HOME_PAGE};
+    // The application title stays with the quiz's own boxes: handed to Qt as
+    // the display name, it would be appended to every window's title.
     Form_Load(startUp);
-    QGuiApplication::setApplicationDisplayName(QString::fromStdString(info.title));
 
     QObject::connect(&window, &Form1::firstPainted, &window,
                      [&player] { QTimer::singleShot(0, [&player] { player.load(); }); });

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace orrinvale;
@@ -109,6 +110,12 @@ std::vector<Row> rows()
         {"state table random bytes", [random](const TempFolder& f) { f.write(kStateTableName, random); },
          setUpReports(random), false},
         {"state table of 10 MB", [=](const TempFolder& f) { f.write(kStateTableName, table + bigTail); }, {140, 142}},
+        {"state table unreadable",
+         [](const TempFolder& f) {
+             std::filesystem::remove(f / kStateTableName);
+             std::filesystem::create_symlink("/proc/self/mem", f / kStateTableName);
+         },
+         {136}, false},
         {"one line with no end", [](const TempFolder& f) { f.write(kStateTableName, "Alabama,AL"); }, {}, false},
         {"NUL bytes in the names",
          [=](const TempFolder& f) { f.write(kStateTableName, replaceAll(table, "a,", std::string("a\0,", 3))); }, {}},
@@ -135,6 +142,15 @@ std::vector<Row> rows()
         {"skin a folder", [](const TempFolder& f) { std::filesystem::create_directories(f / "x" / "o.cjs"); }, {}},
         {"skin corrupt", [](const TempFolder& f) { f.write("x/o.cjs", randomBytes(2000, 4)); }, {100}},
         {"skin empty", [](const TempFolder& f) { f.write("x/o.cjs", ""); }, {100}},
+        {"skin that does not parse", [](const TempFolder& f) { f.write("x/o.cjs", "QPushButton { color: red;"); },
+         {100}},
+        {"skin that relabels and disables",
+         [](const TempFolder& f) {
+             f.write("x/o.cjs", "#PushButton1 { qproperty-text: \"Quit?\"; }\n"
+                                "#PushButton2 { qproperty-enabled: false; }\n"
+                                "#Form1 { qproperty-windowTitle: \"Hijacked\"; min-width: 2000px; }\n");
+         },
+         {100}},
         {"no audio device", [](const TempFolder&) {}, {}, true, false, true},
         {"home page launcher fails", [](const TempFolder&) {}, {108}, true, true},
     };
@@ -186,6 +202,14 @@ TEST(BadInput, EveryRowReportsExactlyWhatItShouldAndPlayOnWorks)
         Form_Load(startUp);
         EXPECT_EQ(boxes.reportedLines(), row.reports);
         EXPECT_EQ(app.title, "Orrinvale");
+        // Whatever the files, the window keeps its caption, its buttons and
+        // its size.
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Orrinvale"));
+        EXPECT_EQ(form.restartButton()->text(), QStringLiteral("Restart"));
+        EXPECT_EQ(form.exitButton()->text(), QStringLiteral("Exit"));
+        EXPECT_TRUE(form.exitButton()->isEnabled());
+        EXPECT_EQ(form.minimumSize(), QSize(784, 624));
+        EXPECT_EQ(form.maximumSize(), QSize(784, 624));
         boxes.shown.clear();
 
         // Play on: every name onto its own state, then a wrong drop.

@@ -103,6 +103,23 @@ TEST(BoardSetUp, TableThatCannotBeOpenedIsReportedOnceAndTheBoardIsStillDealt)
     }
 }
 
+TEST(BoardSetUp, TableThatOpensButCannotBeReadIsReportedOnceAtTheReadStep)
+{
+    // Reading a process's memory at address 0 fails with an I/O error,
+    // although the file opens like any other.
+    BoardFixture f;
+    std::error_code ec;
+    std::filesystem::create_symlink("/proc/self/mem", f.folder / kStateTableName, ec);
+    if (ec || !std::ifstream("/proc/self/mem"))
+        GTEST_SKIP() << "no /proc/self/mem here";
+    f.setUpWithoutTable();
+    EXPECT_EQ(f.boxes.reportedLines(), std::vector<int>{136});
+    EXPECT_EQ(f.boxes.shown[0].text.substr(0, f.boxes.shown[0].text.find('\r')), "Input/output error");
+    EXPECT_EQ(f.board.labels(0).caption, "Label3");
+    EXPECT_EQ(f.board.regions().size(), static_cast<std::size_t>(layout::kRegionCount));
+    EXPECT_TRUE(f.board.labels(49).visible);
+}
+
 TEST(BoardSetUp, EmptyOrBinaryTablesNeverSpinOrCrash)
 {
     {

@@ -7,6 +7,8 @@
 #include "QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -193,6 +195,12 @@ TEST(Form1, TheIconAskedForAtLoadIsGivenOnceTheWindowIsPainted)
     QTest::qWait(50);
     const QList<QSize> sizes = form.windowIcon().availableSizes();
     EXPECT_EQ(sizes, (QList<QSize>{{32, 32}, {48, 48}, {128, 128}, {256, 256}}));
+    // Each size has a picture of its own, the largest too.
+    for (const QSize& size : sizes) {
+        const QImage picture = form.windowIcon().pixmap(size).toImage();
+        EXPECT_EQ(picture.size(), size);
+        EXPECT_GT(picture.pixelColor(size.width() / 2, size.height() / 2).alpha(), 0);
+    }
 }
 
 TEST(Form1, TheFirstFramePaintedStraightMatchesTheFramesCopiedFromTheBackdrop)
@@ -213,4 +221,23 @@ TEST(Form1, TheFirstFramePaintedStraightMatchesTheFramesCopiedFromTheBackdrop)
 TEST(QtMessageBoxes, LoneCarriageReturnsBecomeLineBreaksOnlyOnScreen)
 {
     EXPECT_EQ(displayText("desc\r\nin X at line 5\r\rPlease"), QStringLiteral("desc\nin X at line 5\n\nPlease"));
+}
+
+TEST(QtMessageBoxes, TheErrorReportKeepsEachLineOnOneLineUnderItsExactTitle)
+{
+    const std::string text = errorReportText("Control array element '77' doesn't exist", origin::kDropVerdict, 108,
+                                             "support@orrinvale.example");
+    const auto box = makeMessageBox(std::string(kErrorBoxTitle), text, BoxIcon::Warning, nullptr);
+    box->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Application Error"));
+    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_FALSE(label->wordWrap());
+    const QStringList lines = displayText(text).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4);
+    for (const QString& line : lines)
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width()) << line.toStdString();
+    // Four lines high, no more.
+    EXPECT_LT(label->height(), 5 * label->fontMetrics().lineSpacing());
 }

@@ -49,6 +49,17 @@ TEST(FileExists, FilesAndFoldersYesEverythingElseNo)
     EXPECT_FALSE(FileExists(std::string("bad\0path", 8)));
 }
 
+TEST(FileExists, WildcardsCountOnlyInTheLastComponent)
+{
+    // Linux allows a folder named with a wildcard; its files still exist.
+    TempFolder folder;
+    folder.write("we?ird*/HAND-M.CUR", "x");
+    EXPECT_TRUE(FileExists((folder / "we?ird*" / "HAND-M.CUR").string()));
+    EXPECT_FALSE(FileExists((folder / "we?ird*").string()));  // a name with a wildcard
+    EXPECT_FALSE(FileExists((folder / "we?ird*" / "HAND-M.CU?").string()));
+    EXPECT_FALSE(FileExists((folder / "we?ird*" / "*").string()));
+}
+
 TEST(ShortenAppTitle, CutsWholeWordsFromTheEndAtLeastOnce)
 {
     EXPECT_EQ(ShortenAppTitle("Orrinvale"), "Orrinvale");

@@ -222,6 +222,18 @@ TEST(SkinFramework, LoadsStyleSheetsAndRejectsWhatItCannotRead)
     EXPECT_EQ(appliedTo, 7);
     EXPECT_EQ(appliedSheet, "QPushButton { color: navy; }");
 
+    // A skin that would relabel a button loads nothing.
+    folder.write("hostile.cjs", "#PushButton1 { qproperty-text: \"Quit?\"; }");
+    try {
+        engine.invoke(2, CallKind::Method, {(folder / "hostile.cjs").string(), std::string()});
+        ADD_FAILURE() << "a hostile skin was loaded";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(std::string(e.what()), "The skin file " + (folder / "hostile.cjs").string() +
+                                             " cannot be used: line 1: qproperty-text changes more than the look "
+                                             "of the window");
+    }
+    EXPECT_THROW(engine.invoke(3, CallKind::Method, {std::int32_t{7}}), RuntimeError);
+
     EXPECT_THROW(engine.invoke(99, CallKind::Method, {}), RuntimeError);
     EXPECT_THROW(engine.invoke(5, CallKind::PropertyGet, {}), RuntimeError);
     EXPECT_THROW(engine.invoke(1, CallKind::PropertyPut, {std::string("x")}), RuntimeError);

@@ -11,7 +11,7 @@ points=$2
 
 start_xvfb
 start_pulse
-start_quiz "$program"
+start_quiz "$program" || { echo "FAILED: the quiz did not start"; exit 1; }
 "$points" "$program" >"$SESSION_DIR/points"
 
 failures=0
@@ -34,6 +34,10 @@ drop_name() {  # drop_name INDEX ONTO_INDEX: drags name INDEX onto the state of 
 # The window: a client area of 784 x 624 that cannot be resized.
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 check "client area is 784 x 624 (it is ${WIDTH} x ${HEIGHT})" [ "$WIDTH" = 784 ] && [ "$HEIGHT" = 624 ]
+check "the window is titled exactly Orrinvale" [ "$(xdotool getwindowname "$WINDOW")" = Orrinvale ]
+icons=$(xprop -len 4000000 -id "$WINDOW" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true)
+check "the window carries the icon at 32, 48, 128 and 256 pixels ($icons)" \
+  [ "$icons" = "Icon (32 x 32) Icon (48 x 48) Icon (128 x 128) Icon (256 x 256) " ]
 hints=$(xprop -id "$WINDOW" WM_NORMAL_HINTS)
 check "minimum and maximum size are both 784 x 624" \
   grep -q "minimum size: 784 by 624" <<<"$hints"

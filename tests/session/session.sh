@@ -90,17 +90,45 @@ start_quiz() {
 }
 
 # Runs the given command, which starts the quiz, waits for its window and sets
-# WINDOW, WX and WY.
+# WINDOW, WX and WY. When no window appears it says why: the quiz's output,
+# whether it still runs or how it ended, and whether the X server answers. A
+# loaded Xvfb sometimes refuses a new client; a quiz that died of exactly that
+# is started once more.
 launch_quiz() {
-  "$@" >"$SESSION_DIR/quiz.log" 2>&1 &
-  QUIZ_PID=$!
-  SESSION_PIDS+=("$QUIZ_PID")
-  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orrinvale$' | head -n 1)
-  [ -n "$WINDOW" ] || { echo "the quiz window did not appear" >&2; return 1; }
-  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
-  WX=$X
-  WY=$Y
-  sleep 1
+  local attempt
+  for attempt in 1 2; do
+    "$@" >"$SESSION_DIR/quiz.log" 2>&1 &
+    QUIZ_PID=$!
+    SESSION_PIDS+=("$QUIZ_PID")
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orrinvale$' 2>/dev/null | head -n 1 || true)
+    if [ -n "$WINDOW" ]; then
+      eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+      WX=$X
+      WY=$Y
+      sleep 1
+      return 0
+    fi
+    local status="still running after 20 s"
+    if ! kill -0 "$QUIZ_PID" 2>/dev/null; then
+      local code=0
+      wait "$QUIZ_PID" || code=$?
+      status="ended with exit status $code"
+    fi
+    echo "the quiz window did not appear within 20 s (waited for a visible window named 'Orrinvale' on $DISPLAY)" >&2
+    echo "the quiz $status; its output:" >&2
+    sed 's/^/  | /' "$SESSION_DIR/quiz.log" >&2
+    if xdpyinfo >/dev/null 2>&1; then
+      echo "the X server on $DISPLAY answers" >&2
+    else
+      echo "the X server on $DISPLAY does not answer" >&2
+    fi
+    if [ "$attempt" = 1 ] && [[ $status == ended* ]] && grep -q "could not connect to display" "$SESSION_DIR/quiz.log"; then
+      echo "the X server refused the quiz as a client; starting it once more" >&2
+      continue
+    fi
+    return 1
+  done
+  return 1
 }
 
 # Drags with real pointer events from one client point to another, in steps.

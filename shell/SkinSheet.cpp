@@ -1,0 +1,222 @@
+#include "SkinSheet.h"
+
+#include "RuntimeError.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string_view>
+
+namespace orrinvale {
+
+bool isLookProperty(const std::string& name)
+{
+    // Families: the name itself or the name followed by "-" and more.
+    static constexpr std::array<std::string_view, 6> kFamilies{"background", "border", "font", "margin", "outline",
+                                                               "padding"};
+    static constexpr std::array<std::string_view, 11> kSingles{
+        "alternate-background-color", "color", "gridline-color", "icon", "image", "image-position", "opacity",
+        "selection-background-color", "selection-color", "text-align", "text-decoration"};
+    for (const std::string_view family : kFamilies) {
+        if (name == family || (name.size() > family.size() + 1 && name.compare(0, family.size(), family) == 0 &&
+                               name[family.size()] == '-'))
+            return true;
+    }
+    return std::find(kSingles.begin(), kSingles.end(), name) != kSingles.end();
+}
+
+namespace {
+
+class SheetReader {
+public:
+    explicit SheetReader(const std::string& text) : text_(text) {}
+
+    std::string read()
+    {
+        std::string out;
+        for (;;) {
+            skipBlanks();
+            if (atEnd())
+                return out;
+            const std::string selector = readSelector();
+            std::string block = readDeclarations();
+            if (!out.empty())
+                out += '\n';
+            out += selector + " {" + block + " }";
+        }
+    }
+
+private:
+    bool atEnd() const { return pos_ >= text_.size(); }
+    char peek() const { return atEnd() ? '\0' : text_[pos_]; }
+
+    [[noreturn]] void fail(const std::string& what) const
+    {
+        const auto line = 1 + std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(
+                                                                          std::min(pos_, text_.size())), '\n');
+        throw RuntimeError("line " + std::to_string(line) + ": " + what);
+    }
+
+    // Blanks and comments; returns whether there were any.
+    bool skipBlanks()
+    {
+        bool any = false;
+        while (!atEnd()) {
+            if (std::isspace(static_cast<unsigned char>(peek()))) {
+                ++pos_;
+            } else if (text_.compare(pos_, 2, "/*") == 0) {
+                const auto close = text_.find("*/", pos_ + 2);
+                if (close == std::string::npos)
+                    fail("a comment is not closed");
+                pos_ = close + 2;
+            } else {
+                break;
+            }
+            any = true;
+        }
+        return any;
+    }
+
+    // A quoted text, copied with its quotes. It may not hold a line end, a
+    // backslash, or anything that could end a rule.
+    void copyString(std::string& out)
+    {
+        const char quote = text_[pos_];
+        const std::size_t start = pos_++;
+        while (!atEnd() && peek() != quote) {
+            const char c = peek();
+            if (c == '\n' || c == '\r' || c == '\f' || c == '\\' || c == '{' || c == '}' || c == ';')
+                fail("a quoted text holds a line end, a backslash, a brace or a semicolon");
+            ++pos_;
+        }
+        if (atEnd())
+            fail("a quoted text is not closed");
+        ++pos_;
+        out.append(text_, start, pos_ - start);
+    }
+
+    std::string readSelector()
+    {
+        std::string selector;
+        for (;;) {
+            if (skipBlanks() && !selector.empty() && selector.back() != ' ')
+                selector += ' ';
+            if (atEnd())
+                fail("a rule has no declarations");
+            const char c = peek();
+            if (c == '{')
+                break;
+            if (c == '"' || c == '\'') {
+                copyString(selector);
+                continue;
+            }
+            const auto u = static_cast<unsigned char>(c);
+            if (c == '@')
+                fail("at-rules are not allowed in a skin");
+            if (c == '\\')
+                fail("escapes are not allowed in a skin");
+            if (!(std::isalnum(u) || std::string_view("_-#.:*>,[]=~|^$!+()").find(c) != std::string_view::npos))
+                fail(std::string("a selector holds '") + (u < 0x80 && std::isprint(u) ? std::string(1, c) : "?") +
+                     "'");
+            selector += c;
+            ++pos_;
+        }
+        while (!selector.empty() && selector.back() == ' ')
+            selector.pop_back();
+        if (selector.empty())
+            fail("a rule has no selector");
+        ++pos_;  // '{'
+        return selector;
+    }
+
+    std::string readName()
+    {
+        std::string name;
+        while (!atEnd()) {
+            const char c = peek();
+            if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_'))
+                break;
+            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            ++pos_;
+        }
+        if (peek() == '\\')
+            fail("escapes are not allowed in a skin");
+        if (name.empty())
+            fail("a declaration has no property name");
+        return name;
+    }
+
+    std::string readValue()
+    {
+        std::string value;
+        int depth = 0;
+        for (;;) {
+            if (skipBlanks() && !value.empty() && value.back() != ' ')
+                value += ' ';
+            if (atEnd())
+                fail("a rule is not closed");
+            const char c = peek();
+            if (depth == 0 && (c == ';' || c == '}'))
+                break;
+            if (c == '"' || c == '\'') {
+                copyString(value);
+                continue;
+            }
+            if (c == '{' || c == ';' || c == '}')
+                fail("a value holds a brace or a semicolon");
+            if (c == '\\')
+                fail("escapes are not allowed in a skin");
+            if (c == '@')
+                fail("at-rules are not allowed in a skin");
+            if (c == '(')
+                ++depth;
+            if (c == ')' && --depth < 0)
+                fail("a value closes a parenthesis it did not open");
+            value += c;
+            ++pos_;
+        }
+        while (!value.empty() && value.back() == ' ')
+            value.pop_back();
+        if (value.empty())
+            fail("a declaration has no value");
+        return value;
+    }
+
+    std::string readDeclarations()
+    {
+        std::string block;
+        for (;;) {
+            skipBlanks();
+            if (atEnd())
+                fail("a rule is not closed");
+            if (peek() == '}') {
+                ++pos_;
+                return block;
+            }
+            if (peek() == ';') {
+                ++pos_;
+                continue;
+            }
+            const std::string name = readName();
+            skipBlanks();
+            if (peek() != ':')
+                fail("the declaration of " + name + " has no colon");
+            ++pos_;
+            if (!isLookProperty(name))
+                fail(name + " changes more than the look of the window");
+            block += " " + name + ": " + readValue() + ";";
+        }
+    }
+
+    const std::string& text_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace
+
+std::string checkedSkinSheet(const std::string& text)
+{
+    return SheetReader(text).read();
+}
+
+} // namespace orrinvale

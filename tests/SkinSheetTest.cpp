@@ -1,0 +1,83 @@
+// A skin restyles the window and does nothing else: sheets that would change
+// what the quiz does, or that do not parse, are refused with the line.
+#include "Fakes.h"
+#include "SkinSheet.h"
+
+#include <gtest/gtest.h>
+
+using namespace orrinvale;
+using namespace orrinvale::testing;
+
+namespace {
+
+std::string refusal(const std::string& sheet)
+{
+    try {
+        const std::string out = checkedSkinSheet(sheet);
+        return "accepted as: " + out;
+    } catch (const RuntimeError& e) {
+        return e.what();
+    }
+}
+
+} // namespace
+
+TEST(SkinSheet, TheSampleSkinPassesAndReadsTheSameWhenReadAgain)
+{
+    const std::string sample = readSkinFile(ORRINVALE_ASSETS "/skins/sample.cjs");
+    const std::string checked = checkedSkinSheet(sample);
+    EXPECT_EQ(checkedSkinSheet(checked), checked);
+    EXPECT_NE(checked.find("QPushButton:hover { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 "
+                           "#fac57a, stop: 1 #e6843a); }"),
+              std::string::npos)
+        << checked;
+    EXPECT_EQ(checked.find("sample skin"), std::string::npos);  // comments are dropped
+}
+
+TEST(SkinSheet, DeclarationsThatChangeMoreThanTheLookAreRefusedWithTheirLine)
+{
+    EXPECT_EQ(refusal("#PushButton1 { qproperty-text: \"Quit?\"; }"),
+              "line 1: qproperty-text changes more than the look of the window");
+    EXPECT_EQ(refusal("QPushButton { color: red; }\n#PushButton2 {\n  QProperty-Enabled: false; }"),
+              "line 3: qproperty-enabled changes more than the look of the window");
+    for (const char* sheet : {
+             "#Form1 { qproperty-windowTitle: \"Hijacked\"; }",
+             "#Form1 { min-width: 2000px; }",
+             "QPushButton { max-height: 1px; }",
+             "QPushButton { width: 0; }",
+             "QMessageBox { messagebox-text-interaction-flags: 5; }",
+             "QPushButton { text-transform: uppercase; }",
+             "QPushButton { -qt-background-role: none; }",
+         }) {
+        EXPECT_NE(refusal(sheet).find("changes more than the look"), std::string::npos) << sheet;
+    }
+}
+
+TEST(SkinSheet, NothingCanBeSmuggledPastTheCheck)
+{
+    // Each of these would let Qt read a declaration the check did not see.
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"QPushButton { qpropert\\y-text: x; }", "escapes"},
+        {"QPushButton { color: rgb(1;qproperty-text: x); }", "brace or a semicolon"},
+        {"QPushButton { font-family: \"a;qproperty-text: x\"; }", "brace or a semicolon"},
+        {"QPushButton { font-family: \"a\\\"; qproperty-text: x; }", "backslash"},
+        {"@media screen { #Form1 { qproperty-windowTitle: x; } }", "at-rules"},
+        {"QPushButton { color: red; /* }\n#Form1 { qproperty-windowTitle: x; } */", "not closed"},
+        {"QPushButton { color: red }}#Form1 { qproperty-windowTitle: x; }", "selector holds '}'"},
+        {"QPushButton { color: url(a) } ; #Form1 { min-width: 9px }", "selector holds ';'"},
+    };
+    for (const auto& [sheet, why] : cases)
+        EXPECT_NE(refusal(sheet).find(why), std::string::npos) << sheet << " -> " << refusal(sheet);
+}
+
+TEST(SkinSheet, SheetsThatDoNotParseAreRefusedWithTheirLine)
+{
+    EXPECT_EQ(refusal("QPushButton { color: red;"), "line 1: a rule is not closed");
+    EXPECT_EQ(refusal("QPushButton {\n color red; }"), "line 2: the declaration of color has no colon");
+    EXPECT_EQ(refusal("QPushButton\n\n"), "line 3: a rule has no declarations");
+    EXPECT_EQ(refusal("{ color: red; }"), "line 1: a rule has no selector");
+    EXPECT_EQ(refusal("QPushButton { color: ; }"), "line 1: a declaration has no value");
+    EXPECT_EQ(refusal("QPushButton { color: rgb(1, 2, 3)); }"), "line 1: a value closes a parenthesis it did not open");
+    EXPECT_EQ(refusal("QLabel { font-family: \"Arial }"), "line 1: a quoted text holds a line end, a backslash, a "
+                                                          "brace or a semicolon");
+}
