@@ -4,11 +4,19 @@
 
 set(ORRINVALE_INSTALL_FOLDER lib/orrinvale)
 install(TARGETS orrinvale RUNTIME DESTINATION ${ORRINVALE_INSTALL_FOLDER})
-install(TARGETS orrinvale_audio LIBRARY DESTINATION ${ORRINVALE_INSTALL_FOLDER}/plugins)
-install(TARGETS orrinvale_decoder RUNTIME DESTINATION ${ORRINVALE_INSTALL_FOLDER}/plugins)
-install(FILES assets/usa_states.txt assets/HAND-M.CUR DESTINATION ${ORRINVALE_INSTALL_FOLDER})
-install(FILES assets/sounds/correct.wma assets/sounds/wrong.wma assets/sounds/complete.wma
-        DESTINATION ${ORRINVALE_INSTALL_FOLDER}/sounds)
+install(TARGETS orrinvale_audio LIBRARY DESTINATION ${ORRINVALE_INSTALL_FOLDER}/${ORRINVALE_PLUGIN_FOLDER})
+install(TARGETS orrinvale_decoder RUNTIME DESTINATION ${ORRINVALE_INSTALL_FOLDER}/${ORRINVALE_PLUGIN_FOLDER})
+# What the package must hold, for tools/package.sh to check: the program
+# folder, then the desktop's files below.
+set(package_contents
+  ./usr/${ORRINVALE_INSTALL_FOLDER}/orrinvale
+  ./usr/${ORRINVALE_INSTALL_FOLDER}/${ORRINVALE_PLUGIN_FOLDER}/lib${ORRINVALE_AUDIO_PLUGIN}.so
+  ./usr/${ORRINVALE_INSTALL_FOLDER}/${ORRINVALE_PLUGIN_FOLDER}/${ORRINVALE_CLIP_DECODER})
+foreach(file IN LISTS ORRINVALE_PROGRAM_FILES)
+  get_filename_component(folder ${file} DIRECTORY)
+  install(FILES assets/${file} DESTINATION ${ORRINVALE_INSTALL_FOLDER}/${folder})
+  list(APPEND package_contents ./usr/${ORRINVALE_INSTALL_FOLDER}/${file})
+endforeach()
 
 # The program finds its folder through the link, since the executable's path
 # is resolved to the real file.
@@ -18,10 +26,15 @@ file(CREATE_LINK ../${ORRINVALE_INSTALL_FOLDER}/orrinvale ${CMAKE_BINARY_DIR}/in
 install(FILES ${CMAKE_BINARY_DIR}/install-links/orrinvale DESTINATION bin)
 
 install(FILES assets/orrinvale.desktop DESTINATION share/applications)
+list(APPEND package_contents "./usr/bin/orrinvale -> ../${ORRINVALE_INSTALL_FOLDER}/orrinvale"
+  ./usr/share/applications/orrinvale.desktop)
 foreach(size IN ITEMS 32 48 128 256)
   install(FILES assets/icons/orrinvale-${size}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME orrinvale.png)
+  list(APPEND package_contents ./usr/share/icons/hicolor/${size}x${size}/apps/orrinvale.png)
 endforeach()
+list(JOIN package_contents "\n" package_lines)
+file(WRITE ${CMAKE_BINARY_DIR}/package-contents.txt "${package_lines}\n")
 install(FILES assets/copyright DESTINATION share/doc/orrinvale)
 
 # The changelog and the manual page go in compressed, without time stamps.

@@ -13,18 +13,13 @@ echo "built $deb"
 
 contents=$(dpkg-deb -c "$deb")
 missing=0
-for path in ./usr/lib/orrinvale/orrinvale ./usr/lib/orrinvale/plugins/liborrinvale_audio.so \
-    ./usr/lib/orrinvale/plugins/orrinvale-decoder ./usr/lib/orrinvale/usa_states.txt ./usr/lib/orrinvale/HAND-M.CUR \
-    ./usr/lib/orrinvale/sounds/correct.wma ./usr/lib/orrinvale/sounds/wrong.wma \
-    ./usr/lib/orrinvale/sounds/complete.wma "./usr/bin/orrinvale -> ../lib/orrinvale/orrinvale" \
-    ./usr/share/applications/orrinvale.desktop ./usr/share/icons/hicolor/32x32/apps/orrinvale.png \
-    ./usr/share/icons/hicolor/48x48/apps/orrinvale.png ./usr/share/icons/hicolor/128x128/apps/orrinvale.png \
-    ./usr/share/icons/hicolor/256x256/apps/orrinvale.png; do
+# The paths the build says the package holds (written by cmake/Install.cmake).
+while IFS= read -r path; do
   if ! grep -qF -- "$path" <<<"$contents"; then
     echo "the package lacks $path"
     missing=1
   fi
-done
+done <build/package-contents.txt
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6multimedia6 libqt6svg6 gstreamer1.0-plugins-ugly gstreamer1.0-libav fonts-liberation; do
   grep -q "$package" <<<"$depends" || { echo "the package does not depend on $package"; missing=1; }

@@ -3,7 +3,6 @@
 // logical pixels of the window's client area:
 //   index press_x press_y drop_x drop_y mapname_x mapname_y mapname_w mapname_h
 // Usage: quiz_points <program folder>
-#include "ErrorTrap.h"
 #include "Fakes.h"
 #include "Twips.h"
 
@@ -18,14 +17,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: quiz_points <program folder>\n");
         return 2;
     }
-    RecordingBoxes boxes;
-    RecordingPlayer player;
-    AppInfo app{argv[1], "Orrinvale", ""};
-    Services services{boxes, player, app};
-    Board board(services);
-    ErrorTrap trap(services, origin::kFormLoad);
-    board.setUp(trap);
-    if (!boxes.shown.empty()) {
+    QuietServices quiet(argv[1]);
+    Board board(quiet.services);
+    setUpBoard(board);
+    if (quiet.boxesShown() != 0) {
         std::fprintf(stderr, "the state table in %s is not sound\n", argv[1]);
         return 1;
     }

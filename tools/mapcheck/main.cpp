@@ -9,7 +9,9 @@
 //   (d) leader lines whose inner end lies in their state; all 8
 // Usage: mapcheck <map.svg> [--overlay picture.png]
 // --overlay also saves the map at twice its size with the rectangles drawn over it.
+#include "Board.h"
 #include "Layout.h"
+#include "Services.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -83,8 +85,8 @@ struct Raster {
     // The state at a point of the window, in twips.
     std::string stateAt(double xTw, double yTw) const
     {
-        const int x = int((xTw - kMapPicture.left) / kTwipsPerPixel * kScale);
-        const int y = int((yTw - kMapPicture.top) / kTwipsPerPixel * kScale);
+        const int x = int(toPixelsF(xTw - kMapPicture.left) * kScale);
+        const int y = int(toPixelsF(yTw - kMapPicture.top) * kScale);
         if (x < 0 || y < 0 || x >= width || y >= height)
             return {};
         const int v = qRed(image.pixel(x, y));
@@ -97,8 +99,8 @@ bool loadRaster(const QString& file, Raster& r)
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    r.width = kMapPicture.width / kTwipsPerPixel * kScale;
-    r.height = kMapPicture.height / kTwipsPerPixel * kScale;
+    r.width = toPixels(kMapPicture.width) * kScale;
+    r.height = toPixels(kMapPicture.height) * kScale;
     r.image = QImage(r.width, r.height, QImage::Format_RGB32);
     r.image.fill(Qt::black);
     QPainter p(&r.image);
@@ -119,17 +121,6 @@ bool loadRaster(const QString& file, Raster& r)
     return !xml.hasError() && r.codes.size() == 50;
 }
 
-// The front-most hit rectangle at a point, or -1.
-int frontRect(double x, double y)
-{
-    for (int j = kRegionCount - 1; j >= 0; --j) {
-        const RectTw& b = kHitRects[std::size_t(j)].box;
-        if (x >= b.left && x < b.right() && y >= b.top && y < b.bottom())
-            return j;
-    }
-    return -1;
-}
-
 bool lowerState(const std::string& code)
 {
     return !code.empty() && code != "AK" && code != "HI";
@@ -138,13 +129,12 @@ bool lowerState(const std::string& code)
 bool saveOverlay(const QString& svg, const QString& out)
 {
     constexpr int kZoom = 2;
-    QImage img(kMapPicture.width / kTwipsPerPixel * kZoom, kMapPicture.height / kTwipsPerPixel * kZoom,
-               QImage::Format_RGB32);
+    QImage img(toPixels(kMapPicture.width) * kZoom, toPixels(kMapPicture.height) * kZoom, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QSvgRenderer(svg).render(&p, QRectF(img.rect()));
-    p.scale(double(kZoom) / kTwipsPerPixel, double(kZoom) / kTwipsPerPixel);
+    p.scale(kZoom * toPixelsF(1), kZoom * toPixelsF(1));
     p.translate(-kMapPicture.left, -kMapPicture.top);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(110);
@@ -184,19 +174,28 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    // The board as the quiz deals it, with the shipped state table: its drop
+    // regions judge each sample, and its names carry their states' codes.
+    QuietServices quiet(ORRINVALE_ASSETS);
+    Board board(quiet.services);
+    setUpBoard(board);
+    if (quiet.boxesShown() != 0) {
+        std::fprintf(stderr, "the shipped state table is not sound\n");
+        return 2;
+    }
+
     long rectTotal = 0, rectOnOwn = 0;
     std::map<std::string, long> stateArea, stateJudgedRight;
-    const double step = double(kTwipsPerPixel) / kScale;
     for (int py = 0; py < raster.height; ++py) {
-        const double y = kMapPicture.top + (py + 0.5) * step;
-        if (y >= kBannerTop)
+        const double y = toPixelsF(kMapPicture.top) + (py + 0.5) / kScale;
+        if (y >= toPixelsF(kBannerTop))
             break;
         for (int px = 0; px < raster.width; ++px) {
-            const double x = kMapPicture.left + (px + 0.5) * step;
+            const double x = toPixelsF(kMapPicture.left) + (px + 0.5) / kScale;
             const int v = qRed(raster.image.pixel(px, py));
             const std::string state = v ? raster.codes[std::size_t(v - 1)] : std::string();
-            const int j = frontRect(x, y);
-            const std::string tag = j >= 0 ? std::string(kHitRects[std::size_t(j)].tag) : std::string();
+            const auto region = board.regionAt(toTwips(x, y));
+            const std::string tag = region ? board.regions().at(*region).tag : std::string();
             if (lowerState(tag)) {
                 ++rectTotal;
                 rectOnOwn += state == tag;
@@ -234,13 +233,9 @@ int main(int argc, char* argv[])
         hasLine[std::string(l.code)] = true;
     int namesOnState = 0, namesChecked = 0;
     std::string misplaced;
-    // The map names are in alphabetical order; the state table pairs them with codes.
-    static const char* const kCodes[kStateCount] = {
-        "AL", "AK", "AZ", "AR", "CA", "CO", "CT", "DE", "FL", "GA", "HI", "ID", "IL", "IN", "IA", "KS", "KY",
-        "LA", "ME", "MD", "MA", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH", "NJ", "NM", "NY", "NC", "ND",
-        "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY"};
+    // Map name i names the state of the state table's record i.
     for (int i = 0; i < kStateCount; ++i) {
-        const std::string code = kCodes[i];
+        const std::string code = trimSpaces(board.labels(i).tag);
         if (hasLine[code])
             continue;
         const RectTw& box = kMapNames[std::size_t(i)].box;
@@ -256,8 +251,7 @@ int main(int argc, char* argv[])
     int linesIn = 0;
     std::string linesOut;
     for (const LeaderLine& l : kLeaderLines) {
-        const bool fromState = l.code == "VT";
-        const PointTw inner = fromState ? l.from : l.to;
+        const PointTw inner = l.stateEnd();
         if (raster.stateAt(inner.x + 0.5, inner.y + 0.5) == std::string(l.code))
             ++linesIn;
         else

@@ -1,0 +1,135 @@
+#include "Board.h"
+
+#include "ErrorReport.h"
+#include "ErrorTrap.h"
+#include "RuntimeError.h"
+
+
+namespace orrinvale {
+
+Board::Board(Services& services) : services_(services)
+{
+    lineVisible_.fill(true);  // visible as laid out, until the first deal
+    shapeBorder_.fill(1);
+    piccoor_.emplace(0, Region{});
+}
+
+NameLabel& Board::labels(long long index)
+{
+    if (index < 0 || index >= layout::kStateCount)
+        throw RuntimeError(errors::missingElement(index));
+    return labels_[static_cast<std::size_t>(index)];
+}
+
+const NameLabel& Board::labels(long long index) const
+{
+    return const_cast<Board*>(this)->labels(index);
+}
+
+MapLabel& Board::maplabel(long long index)
+{
+    if (index < 0 || index >= layout::kStateCount)
+        throw RuntimeError(errors::missingElement(index));
+    return maplabels_[static_cast<std::size_t>(index)];
+}
+
+Region& Board::piccoor(long long index)
+{
+    const auto it = piccoor_.find(static_cast<int>(index));
+    if (index < 0 || index > INT16_MAX || it == piccoor_.end())
+        throw RuntimeError(errors::missingElement(index));
+    return it->second;
+}
+
+void Board::loadRegion(int index)
+{
+    if (piccoor_.count(index))
+        throw RuntimeError("Object already loaded");
+    // A new element starts as a copy of element 0, hidden.
+    Region copy = piccoor(0);
+    copy.visible = false;
+    copy.zOrder = 0;
+    piccoor_.emplace(index, copy);
+}
+
+void Board::bringToFront(Region& region)
+{
+    region.zOrder = ++topZ_;
+}
+
+std::vector<Control*> Board::controlCollection()
+{
+    std::vector<Control*> all;
+    for (auto& l : labels_)
+        all.push_back(&l);
+    for (auto& m : maplabels_)
+        all.push_back(&m);
+    all.push_back(&instructionsTitle_);
+    all.push_back(&instructionsText_);
+    return all;
+}
+
+std::string Board::programFile(const std::string& relative) const
+{
+    return joinProgramPath(services_.app.programFolder, relative);
+}
+
+void Board::playClip(const char* relativePath)
+{
+    services_.player.play(services_.app.programFolder + relativePath);
+}
+
+void Board::PushButton1_Click()
+{
+    ErrorTrap trap(services_, origin::kRestart);
+    trap.step(100, [&] { placedCount = 0; });
+    for (std::int16_t i = 0; i <= 49; ++i) {  // line 102
+        trap.step(104, [&] { maplabel(i).visible = false; });
+        trap.step(106, [&] { labels(i).visible = true; });
+    }
+    for (int k = 0; k < layout::kLineCount; ++k)  // Line1 at 108 ... Line8 at 122
+        trap.step(108 + 2 * k, [&] { lineVisible_[static_cast<std::size_t>(k)] = false; });
+    trap.step(124, [&] { mapVisible_ = true; });
+}
+
+void Board::PushButton2_Click(WindowHost& window)
+{
+    ErrorTrap trap(services_, origin::kExit);
+    trap.step(100, [&] { window.unload(); });
+}
+
+std::optional<int> Board::regionAt(PointTw p) const
+{
+    std::optional<int> front;
+    int frontZ = 0;
+    for (const auto& [index, region] : piccoor_) {
+        if (!region.visible || !region.box.contains(p))
+            continue;
+        if (!front || region.zOrder >= frontZ) {
+            front = index;
+            frontZ = region.zOrder;
+        }
+    }
+    return front;
+}
+
+std::optional<int> Board::nameAt(PointTw p) const
+{
+    for (int i = layout::kStateCount - 1; i >= 0; --i) {
+        if (labels_[static_cast<std::size_t>(i)].visible && layout::nameBox(i).contains(p))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::string trimSpaces(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+
+} // namespace orrinvale

@@ -1,0 +1,132 @@
+// The board: every control of the quiz window that the game changes, and the
+// window's handlers. Plain C++; the Qt window draws what this holds.
+#pragma once
+
+#include "Layout.h"
+#include "ProgramFiles.h"
+#include "Services.h"
+#include "Twips.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orrinvale {
+
+class ErrorTrap;
+
+enum class ControlKind { Image, Label, Shape, Line, PushButton, TextBox, Player, SkinEngine };
+
+// A control of the window's control collection, with the one property every
+// kind shares here.
+struct Control {
+    ControlKind kind = ControlKind::Label;
+    layout::Colour backColor = layout::kWhite;
+};
+
+// A draggable name of the panel (`labels`).
+struct NameLabel : Control {
+    std::string caption{layout::kNamePlaceholder};
+    std::string tag;
+    bool visible = true;
+    bool pushPinDragIcon = false;  // the drag icon, once taken from Image2
+};
+
+// A name drawn at its state's place on the map (`maplabel`).
+struct MapLabel : Control {
+    bool visible = false;
+};
+
+// A drop region on the map (`piccoor`): a picture-less image.
+struct Region {
+    RectTw box = layout::kLaidOutRegion;
+    std::string tag;
+    bool visible = true;
+    int dragMode = 1;   // 1: automatic, 0: manual
+    int zOrder = 0;     // higher lies in front
+};
+
+// Window pointer settings.
+enum MousePointer : int { kDefaultPointer = 0, kBusyPointer = 11, kCustomPointer = 99 };
+
+class Board {
+public:
+    explicit Board(Services& services);
+    Board(const Board&) = delete;
+    Board& operator=(const Board&) = delete;
+
+    // Control arrays. An index without an element raises a RuntimeError.
+    NameLabel& labels(long long index);
+    const NameLabel& labels(long long index) const;
+    MapLabel& maplabel(long long index);
+    bool maplabelVisible(int index) const { return maplabels_.at(static_cast<std::size_t>(index)).visible; }
+    Region& piccoor(long long index);
+    const std::map<int, Region>& regions() const { return piccoor_; }
+    bool lineVisible(int index) const { return lineVisible_.at(static_cast<std::size_t>(index)); }
+    int shapeBorderStyle(int index) const { return shapeBorder_.at(static_cast<std::size_t>(index)); }
+    bool mapVisible() const { return mapVisible_; }
+
+    // The window's control collection, in a fixed order.
+    std::vector<Control*> controlCollection();
+
+    std::int16_t placedCount = 0;
+    layout::Colour backColor = layout::kWhite;
+    int mousePointer = kDefaultPointer;
+
+    // Board set-up, the last steps of the window's load (lines 126 to 170).
+    void setUp(ErrorTrap& formLoadTrap);
+    // Restart: deals the board.
+    void PushButton1_Click();
+    // Exit: closes the window.
+    void PushButton2_Click(WindowHost& window);
+
+    // Drag and drop on the names of the panel and on the drop regions.
+    void labels_DragOver(int index, int source);
+    void labels_DragDrop(int index, int source);
+    void piccoor_DragDrop(std::int16_t index, int source);
+
+    // Pointer feedback.
+    void Form_MouseMove();
+    void PushButton1_MouseMove();
+    void PushButton2_MouseMove();
+
+    // Hit tests in client twips: the front-most visible region, or name.
+    std::optional<int> regionAt(PointTw p) const;
+    std::optional<int> nameAt(PointTw p) const;
+    // True where no control of the window lies: its narrow margins.
+    bool isBareArea(PointTw p) const;
+
+    std::string programFile(const std::string& relative) const;
+    Services& services() { return services_; }
+
+private:
+    void loadRegion(int index);
+    void bringToFront(Region& region);
+    void playClip(const char* relativePath);
+    void setPointerUnlessBusy(int value);
+
+    Services& services_;
+    std::array<NameLabel, layout::kStateCount> labels_{};
+    std::array<MapLabel, layout::kStateCount> maplabels_{};
+    std::array<bool, layout::kLineCount> lineVisible_{};
+    std::array<int, layout::kRegionCount> shapeBorder_{};
+    std::map<int, Region> piccoor_;
+    Control instructionsTitle_{ControlKind::Label, layout::kWhite};
+    Control instructionsText_{ControlKind::Label, layout::kWhite};
+    bool mapVisible_ = true;
+    int topZ_ = 0;
+};
+
+// The board set-up as the window's load runs it, under the load's error trap,
+// without the start-up steps before it: for tools and tests.
+void setUpBoard(Board& board);
+
+// Leading and trailing blanks removed.
+std::string trimSpaces(const std::string& text);
+
+inline constexpr const char* kCongratulations = "CONGRATULATIONS!THE MAP IS COMPLETE!";
+
+} // namespace orrinvale

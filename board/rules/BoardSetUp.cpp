@@ -1,0 +1,87 @@
+// The board set-up at the end of the window's load: the state table fills the
+// names of the panel, the hit rectangles become drop regions, and the board is
+// dealt.
+#include "Board.h"
+
+#include "ErrorReport.h"
+#include "ErrorTrap.h"
+#include "RuntimeError.h"
+#include "StateTable.h"
+
+#include <climits>
+
+namespace orrinvale {
+
+void Board::setUp(ErrorTrap& trap)
+{
+    trap.step(126, [&] { backColor = layout::kWhite; });
+    trap.step(128, [&] { placedCount = 0; });
+
+    StateTableFile file;
+    trap.step(130, [&] { file.open(programFile(files::kStateTable)); });
+    std::int32_t n = 0;
+    trap.step(132, [&] { n = 0; });
+    // A table that could not be opened is not read at all. A failing end test
+    // leaves the loop, so the reading can never spin.
+    bool endTestFailed = false;
+    while (file.isOpen() && !endTestFailed) {
+        bool more = true;
+        if (!trap.step(134, [&] { more = !file.atEnd(); }))
+            endTestFailed = true;
+        if (!more || endTestFailed)
+            break;
+        // A line that cannot be read ends the reading: the rest of the file
+        // cannot be trusted to start at a line's beginning.
+        std::string line;
+        if (!trap.step(136, [&] { line = file.readLine(); }))
+            break;
+        std::vector<std::string> fields;
+        trap.step(138, [&] { fields = splitFields(line); });
+        // A line may be megabytes long: the line and its fields are not held
+        // twice longer than needed, and each field moves into its slot.
+        std::string().swap(line);
+        auto field = [&](std::size_t k) -> std::string& {
+            if (k >= fields.size())
+                throw RuntimeError(errors::kSubscriptOutOfRange);
+            return fields[k];
+        };
+        trap.step(140, [&] {
+            NameLabel& slot = labels(n);
+            slot.caption = std::move(field(0));
+        });
+        trap.step(142, [&] {
+            NameLabel& slot = labels(n);
+            slot.tag = std::move(field(1));
+        });
+        trap.step(144, [&] {
+            if (n == INT32_MAX)
+                throw RuntimeError(errors::kOverflow);
+            ++n;
+        });
+    }
+
+    for (std::int16_t j = 0; j <= 78; ++j) {  // line 146
+        const layout::HitRect& shape = layout::kHitRects[static_cast<std::size_t>(j)];
+        trap.step(148, [&] { shapeBorder_[static_cast<std::size_t>(j)] = 0; });
+        if (trap.test(150, [&] { return j > 0; }))
+            trap.step(152, [&] { loadRegion(j); });
+        trap.step(154, [&] { piccoor(j).box.left = shape.box.left; });
+        trap.step(156, [&] { piccoor(j).box.top = shape.box.top; });
+        trap.step(158, [&] { piccoor(j).box.width = shape.box.width; });
+        trap.step(160, [&] { piccoor(j).box.height = shape.box.height; });
+        trap.step(162, [&] { piccoor(j).tag = std::string(shape.tag); });
+        trap.step(164, [&] { piccoor(j).dragMode = 0; });
+        trap.step(166, [&] { piccoor(j).visible = true; });
+        trap.step(168, [&] { bringToFront(piccoor(j)); });
+    }
+
+    trap.step(170, [&] { PushButton1_Click(); });
+}
+
+void setUpBoard(Board& board)
+{
+    ErrorTrap trap(board.services(), origin::kFormLoad);
+    board.setUp(trap);
+}
+
+} // namespace orrinvale

@@ -1,0 +1,183 @@
+#include "BoardPainter.h"
+
+#include "QtLayout.h"
+
+#include <QLinearGradient>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPalette>
+
+namespace orrinvale {
+
+BoardPainter::BoardPainter(const Board& board, const DragAndDrop& drag) : board_(board), drag_(drag) {}
+
+void BoardPainter::renderMapAhead(qreal ratio)
+{
+    map_.renderAhead(pixelRect(layout::kMapPicture).size(), ratio);
+}
+
+bool BoardPainter::backdropCurrent(const QPalette& palette, qreal ratio) const
+{
+    return !backdrop_.isNull() && backdrop_.devicePixelRatio() == ratio &&
+           backdropColour_ == resolveColour(board_.backColor, palette) && backdropMap_ == board_.mapVisible();
+}
+
+const QPixmap& BoardPainter::backdrop(const QPalette& palette, qreal ratio)
+{
+    if (backdropCurrent(palette, ratio))
+        return backdrop_;
+    backdrop_ = QPixmap((QSizeF(pixelRect(layout::kClient).size()) * ratio).toSize());
+    backdrop_.setDevicePixelRatio(ratio);
+    backdropColour_ = resolveColour(board_.backColor, palette);
+    backdropMap_ = board_.mapVisible();
+    QPainter p(&backdrop_);
+    paintBackdrop(p, palette);
+    return backdrop_;
+}
+
+void BoardPainter::prepareBackdrop(const QPalette& palette, qreal ratio)
+{
+    backdrop(palette, ratio);
+}
+
+void BoardPainter::paintBackdrop(QPainter& p, const QPalette& palette)
+{
+    p.fillRect(pixelRect(layout::kClient), resolveColour(board_.backColor, palette));
+    for (const layout::StackEntry& entry : layout::kStacking) {
+        switch (entry.layer) {
+        case layout::Layer::MapPicture:
+            if (board_.mapVisible())
+                map_.draw(p, pixelRect(layout::kMapPicture));
+            break;
+        case layout::Layer::Banner:
+            paintBanner(p);
+            break;
+        case layout::Layer::InstructionsText:
+            paintInstructions(p, layout::kInstructionsText, latin1(layout::kInstructionsCaption), false);
+            break;
+        case layout::Layer::InstructionsTitle:
+            paintInstructions(p, layout::kInstructionsTitle, latin1(layout::kInstructionsTitleCaption), true);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void BoardPainter::paint(QPainter& p, const QPalette& palette, bool firstFrame)
+{
+    // The ratio of the surface actually painted: a window's backing store, or
+    // the picture a grab renders into, which may be finer than the screen.
+    const qreal ratio = p.paintEngine()->paintDevice()->devicePixelRatioF();
+    if (!firstFrame || backdropCurrent(palette, ratio))
+        p.drawPixmap(0, 0, backdrop(palette, ratio));
+    else
+        paintBackdrop(p, palette);
+    for (const layout::StackEntry& entry : layout::kStacking) {
+        switch (entry.layer) {
+        case layout::Layer::Name:
+            paintNames(p, entry.first, entry.last);
+            break;
+        case layout::Layer::MapName:
+            paintMapNames(p, palette, entry.first, entry.last);
+            break;
+        case layout::Layer::Line:
+            paintLines(p, palette, entry.first, entry.last);
+            break;
+        default:
+            break;  // in the backdrop
+        }
+    }
+    paintDragOutline(p);
+}
+
+void BoardPainter::paintBanner(QPainter& p)
+{
+    // Medium blue that darkens towards its bottom edge.
+    const QRect r = pixelRect(layout::kBanner);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0.0, QColor(0x3d, 0x6f, 0xc0));
+    g.setColorAt(0.80, QColor(0x35, 0x62, 0xb0));
+    g.setColorAt(1.0, QColor(0x1a, 0x33, 0x70));
+    p.fillRect(r, g);
+}
+
+void BoardPainter::paintInstructions(QPainter& p, const RectTw& box, const QString& text, bool bold)
+{
+    p.setPen(Qt::white);
+    p.setFont(pixelFont("Arial", layout::kInstructionFontPx, bold));
+    p.drawText(pixelRect(box), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+}
+
+// Laying out text costs some 40 bytes a character, and a state table may hold
+// a name of many megabytes. The box is 113 pixels wide and every character
+// with a width takes at least one of them, so a thousand characters always
+// fill it.
+QString visiblePart(const std::string& caption)
+{
+    constexpr std::size_t kMostShown = 1024;
+    if (caption.size() <= kMostShown)
+        return QString::fromStdString(caption);
+    std::size_t end = kMostShown;
+    while (end > 0 && (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80)
+        --end;  // not inside a UTF-8 sequence
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(end));
+}
+
+void BoardPainter::paintNames(QPainter& p, int first, int last)
+{
+    p.setPen(Qt::white);
+    p.setFont(pixelFont("Arial", layout::kNameFontPx, true));
+    for (int i = first; i <= last; ++i) {
+        const NameLabel& name = board_.labels(i);
+        if (!name.visible)
+            continue;
+        const QRect box = pixelRect(layout::nameBox(i));
+        p.save();
+        p.setClipRect(box);
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, visiblePart(name.caption));
+        p.restore();
+    }
+}
+
+void BoardPainter::paintMapNames(QPainter& p, const QPalette& palette, int first, int last)
+{
+    p.setPen(resolveColour(layout::kButtonText, palette));
+    p.setFont(pixelFont("Arial Narrow", layout::kMapNameFontPx, false));
+    for (int i = first; i <= last; ++i) {
+        if (!board_.maplabelVisible(i))
+            continue;
+        const layout::MapName& name = layout::kMapNames[static_cast<std::size_t>(i)];
+        const QRect box = pixelRect(name.box);
+        // A name wider than its box stays on one line, centred over it.
+        p.drawText(box.adjusted(-40, 0, 40, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                   latin1(name.caption));
+    }
+}
+
+void BoardPainter::paintLines(QPainter& p, const QPalette& palette, int first, int last)
+{
+    QPen pen(resolveColour(layout::kWindowText, palette));
+    pen.setWidth(1);
+    p.setPen(pen);
+    for (int k = first; k <= last; ++k) {
+        if (!board_.lineVisible(k))
+            continue;
+        const layout::LeaderLine& line = layout::kLeaderLines[static_cast<std::size_t>(k)];
+        p.drawLine(pixelPoint(line.from), pixelPoint(line.to));
+    }
+}
+
+void BoardPainter::paintDragOutline(QPainter& p)
+{
+    if (!drag_.active() || drag_.showsPushPin())
+        return;
+    // The usual drag outline: a dotted frame of the name's box.
+    QPen pen(Qt::black, 1, Qt::DotLine);
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(pixelRect(drag_.outline()).adjusted(0, 0, -1, -1));
+}
+
+} // namespace orrinvale

@@ -1,0 +1,238 @@
+#include "Form1.h"
+
+#include "QtLayout.h"
+#include "RuntimeError.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+// The pictures are compiled into the static UI library; register them once.
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(assets);
+}
+
+namespace orrinvale {
+
+QIcon applicationIcon()
+{
+    // The four pictures of the icon file, each read on its own: Qt's icon
+    // file reader skips a 256-pixel entry, whose size byte reads 0.
+    QIcon icon;
+    for (const int size : {32, 48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/orrinvale-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+Form1::Form1(Board& board, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      board_(board), drag_(board), painter_(board, drag_)
+{
+    registerPictures();
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(pixelRect(layout::kClient).size());
+    setFont(pixelFont("Arial", layout::kFormFontPx, true));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    auto makeButton = [this](std::string_view caption, const RectTw& box, const char* name) {
+        auto* b = new QPushButton(latin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(pixelRect(box));
+        b->setFont(pixelFont("Arial", layout::kButtonFontPx, true));
+        b->setMouseTracking(true);
+        b->installEventFilter(this);
+        b->setFocusPolicy(Qt::NoFocus);  // until Text1 is there to hold the focus
+        return b;
+    };
+    restart_ = makeButton(layout::kRestartCaption, layout::kRestartButton, "PushButton1");
+    exit_ = makeButton(layout::kExitCaption, layout::kExitButton, "PushButton2");
+    // What the first frame need not wait for is done just after it.
+    connect(this, &Form1::firstPainted, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            createFocusHolder();
+            if (iconWanted_)
+                setApplicationIcon();
+            painter_.prepareBackdrop(palette(), devicePixelRatioF());
+        });
+    });
+
+    connect(restart_, &QPushButton::clicked, this, [this] {
+        board_.PushButton1_Click();
+        update();
+    });
+    connect(exit_, &QPushButton::clicked, this, [this] { board_.PushButton2_Click(*this); });
+
+    // The map is rendered on another thread while the window is being built.
+    const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
+    painter_.renderMapAhead(ratio);
+}
+
+void Form1::createFocusHolder()
+{
+    // Text1 lies to the right of the client area and holds the keyboard focus
+    // without being seen; it comes first in the tab order, before Restart and
+    // Exit. A text box is costly to build, so it is made just after the first
+    // paint, before any key can reach the window.
+    if (text1_)
+        return;
+    text1_ = new QLineEdit(latin1(layout::kFocusHolderText), this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(pixelRect(layout::kFocusHolder));
+    text1_->show();
+    restart_->setFocusPolicy(Qt::StrongFocus);
+    exit_->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(text1_, restart_);
+    setTabOrder(restart_, exit_);
+    text1_->setFocus();
+}
+
+void Form1::unload()
+{
+    close();
+}
+
+void Form1::setCaption(const std::string& text)
+{
+    setWindowTitle(QString::fromStdString(text));
+}
+
+void Form1::setApplicationIcon()
+{
+    // Reading the icon's four pictures and handing them to the window system
+    // takes a few milliseconds; before the first paint it waits until then.
+    if (painted_)
+        setWindowIcon(applicationIcon());
+    else
+        iconWanted_ = true;
+}
+
+void Form1::setMouseIcon(const std::string& path, int hotX, int hotY)
+{
+    QPixmap picture(QString::fromStdString(path), "CUR");
+    if (picture.isNull())
+        throw RuntimeError("Invalid picture");
+    hand_ = QCursor(picture, hotX, hotY);
+    hasHand_ = true;
+}
+
+long long Form1::nativeHandle()
+{
+    return static_cast<long long>(winId());
+}
+
+void Form1::applySkin(long long handle, const std::string& styleSheet)
+{
+    if (static_cast<std::int32_t>(handle) != static_cast<std::int32_t>(nativeHandle()))
+        throw RuntimeError("Invalid window handle");
+    setStyleSheet(QString::fromStdString(styleSheet));
+}
+
+void Form1::showCentred()
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    painter_.paint(p, palette(), !painted_);
+    if (!painted_) {
+        painted_ = true;
+        emit firstPainted();
+    }
+}
+
+// ---------------------------------------------------------------- events
+
+void Form1::refreshPointer()
+{
+    if (drag_.active()) {
+        if (drag_.showsPushPin()) {
+            if (pushPin_.shape() != Qt::BitmapCursor)
+                pushPin_ = QCursor(QPixmap(QStringLiteral(":/pushpin.ico")), kPushPinHotX, kPushPinHotY);
+            setCursor(pushPin_);
+        } else
+            setCursor(Qt::ArrowCursor);
+        return;
+    }
+    switch (board_.mousePointer) {
+    case kBusyPointer:
+        setCursor(Qt::WaitCursor);
+        break;
+    case kCustomPointer:
+        setCursor(hasHand_ ? hand_ : QCursor(Qt::ArrowCursor));
+        break;
+    default:
+        setCursor(Qt::ArrowCursor);
+        break;
+    }
+}
+
+void Form1::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || drag_.active())
+        return;
+    if (drag_.press(twipsAt(event->position()))) {
+        refreshPointer();
+        update();
+    }
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event)
+{
+    const PointTw p = twipsAt(event->position());
+    if (drag_.active()) {
+        drag_.move(p);
+        refreshPointer();
+        update();
+        return;
+    }
+    if (board_.isBareArea(p)) {
+        board_.Form_MouseMove();
+        refreshPointer();
+    }
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !drag_.active())
+        return;
+    update();
+    drag_.release(twipsAt(event->position()));
+    refreshPointer();
+    update();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove && !drag_.active()) {
+        if (watched == restart_)
+            board_.PushButton1_MouseMove();
+        else if (watched == exit_)
+            board_.PushButton2_MouseMove();
+        refreshPointer();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Nothing is asked and nothing is saved: the window simply closes.
+    drag_.cancel();
+    event->accept();
+}
+
+} // namespace orrinvale

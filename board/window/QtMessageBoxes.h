@@ -1,0 +1,28 @@
+// Modal message boxes shown with Qt.
+#pragma once
+
+#include "Platform.h"
+
+#include <QString>
+
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
+namespace orrinvale {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    void show(const std::string& title, const std::string& text, BoxIcon icon) override;
+};
+
+// The box text as displayed: CR LF and a lone CR each become a line break.
+QString displayText(const std::string& text);
+
+// The box, built but not shown: titled exactly `title`, with an OK button
+// only, and as wide as its longest line, so no line of the text wraps.
+std::unique_ptr<QMessageBox> makeMessageBox(const std::string& title, const std::string& text, BoxIcon icon,
+                                            QWidget* parent);
+
+} // namespace orrinvale

@@ -1,0 +1,17 @@
+# The files the quiz reads from its program folder, relative to it; each is
+# shipped from assets/ under the same relative path. The program names the
+# same files in board/rules/ProgramFiles.h, and a test holds the two together.
+set(ORRINVALE_PROGRAM_FILES
+  usa_states.txt
+  HAND-M.CUR
+  sounds/correct.wma
+  sounds/wrong.wma
+  sounds/complete.wma
+)
+# The sound player's plugin and the clip decoder it starts, in this folder of
+# the program folder.
+set(ORRINVALE_PLUGIN_FOLDER plugins)
+set(ORRINVALE_AUDIO_PLUGIN orrinvale_audio)
+set(ORRINVALE_CLIP_DECODER orrinvale-decoder)
+
+set(ORRINVALE_PROGRAM_DIR ${CMAKE_BINARY_DIR}/bin)

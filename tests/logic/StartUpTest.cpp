@@ -1,0 +1,256 @@
+// The window's load: skin, hand cursor, caption, title and home page, then
+// the board; and the pointer rules and Exit.
+#include "ApplySkin.h"
+#include "CursorFile.h"
+#include "Fakes.h"
+#include "FormLoad.h"
+
+#include <gtest/gtest.h>
+
+using namespace orrinvale;
+using namespace orrinvale::testing;
+
+namespace {
+
+struct Call {
+    int id;
+    CallKind kind;
+    std::vector<DispValue> args;
+};
+
+class FakeSkinEngine : public SkinEngine {
+public:
+    DispValue invoke(int id, CallKind kind, const std::vector<DispValue>& args) override
+    {
+        calls.push_back({id, kind, args});
+        if (failOn == id)
+            throw RuntimeError("The skin engine refused the call");
+        if (id == skin::kFlags && kind == CallKind::PropertyGet)
+            return std::int32_t{0x40};
+        return {};
+    }
+    std::vector<Call> calls;
+    int failOn = -1;
+};
+
+struct Load : BoardFixture {
+    FakeWindow window;
+    FakeSkinEngine engine;
+    FixedRandom random;
+    RecordingLauncher launcher;
+    StartUp startUp{board, window, engine, random, launcher, [] { return 100.0; }, "https://orrinvale.example/"};
+    Load()
+    {
+        app.title.clear();
+        folder.write(files::kStateTable, shippedStateTable());
+    }
+    void run() { Form_Load(startUp); }
+};
+
+// A 32 x 32 cursor file: header, one entry with the hot spot, a bitmap.
+std::string cursorFile(int hotX, int hotY, std::size_t bitmapBytes = 40)
+{
+    std::string f;
+    auto put16 = [&](int v) { f += static_cast<char>(v & 0xFF); f += static_cast<char>((v >> 8) & 0xFF); };
+    auto put32 = [&](std::uint32_t v) { put16(static_cast<int>(v & 0xFFFF)); put16(static_cast<int>(v >> 16)); };
+    put16(0); put16(2); put16(1);
+    f += static_cast<char>(32); f += static_cast<char>(32); f += '\0'; f += '\0';
+    put16(hotX); put16(hotY);
+    put32(static_cast<std::uint32_t>(bitmapBytes)); put32(22);
+    f += std::string(bitmapBytes, '\0');
+    return f;
+}
+
+} // namespace
+
+TEST(FormLoad, StartsUpAndDealsTheBoard)
+{
+    Load l;
+    l.run();
+    EXPECT_TRUE(l.boxes.shown.empty());
+    EXPECT_EQ(l.window.caption, "Orrinvale");
+    EXPECT_TRUE(l.window.hasIcon);
+    EXPECT_EQ(l.app.title, "Orrinvale");
+    EXPECT_TRUE(l.engine.calls.empty());
+    EXPECT_TRUE(l.window.mouseIcon.empty());
+    EXPECT_TRUE(l.launcher.opened.empty());
+    EXPECT_EQ(l.board.labels(0).caption, "Alabama");
+}
+
+TEST(FormLoad, HomePageOpensOnDrawSevenAndAFailingLaunchIsReportedAt108)
+{
+    Load l;
+    l.random.draw = 0.065;
+    l.launcher.fail = true;
+    l.run();
+    EXPECT_EQ(l.launcher.opened.size(), 1u);
+    EXPECT_EQ(l.boxes.reportedLines(), std::vector<int>{108});
+    EXPECT_NE(l.boxes.shown[0].text.find("File not found\r\nin Orrinvale2021/08/31.Form1.Form_Load at line 108"),
+              std::string::npos);
+    EXPECT_EQ(l.board.labels(49).caption, "Wyoming");
+}
+
+TEST(FormLoad, HandCursorIsReadWithItsHotSpotOrReportedAt104)
+{
+    {
+        Load l;
+        l.folder.write(files::kHandCursor, cursorFile(9, 1));
+        l.run();
+        EXPECT_TRUE(l.boxes.shown.empty());
+        EXPECT_EQ(l.window.mouseIcon, (l.folder / files::kHandCursor).string());
+        EXPECT_EQ(l.window.hotX, 9);
+        EXPECT_EQ(l.window.hotY, 1);
+    }
+    for (const std::string& bad : {std::string(), std::string("not a cursor at all, just text"),
+                                  cursorFile(40, 1), cursorFile(1, 1).substr(0, 30), std::string("folder")}) {
+        Load l;
+        if (bad == "folder")
+            std::filesystem::create_directory(l.folder / files::kHandCursor);
+        else
+            l.folder.write(files::kHandCursor, bad);
+        l.run();
+        EXPECT_EQ(l.boxes.reportedLines(), std::vector<int>{104}) << bad.size();
+        EXPECT_TRUE(l.window.mouseIcon.empty());
+        EXPECT_EQ(l.window.caption, "Orrinvale");
+    }
+}
+
+TEST(CursorFile, ReadsTheHotSpotFromTheDirectoryEntry)
+{
+    const std::string ok = cursorFile(5, 30);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(ok.data());
+    const HotSpot hot = parseCursorHotSpot(bytes, ok.size());
+    EXPECT_EQ(hot.x, 5);
+    EXPECT_EQ(hot.y, 30);
+    // Every truncation is rejected, never read past the end.
+    for (std::size_t n = 0; n < ok.size(); ++n)
+        EXPECT_THROW(parseCursorHotSpot(bytes, n), RuntimeError) << n;
+    std::string icon = ok;
+    icon[2] = 1;  // an icon, not a cursor
+    EXPECT_THROW(parseCursorHotSpot(reinterpret_cast<const unsigned char*>(icon.data()), icon.size()), RuntimeError);
+}
+
+TEST(ApplySkin, AbsentSkinChangesNothing)
+{
+    for (const bool folderInItsPlace : {false, true}) {
+        Load l;
+        if (folderInItsPlace)
+            std::filesystem::create_directories(l.folder / files::kSkin);
+        ApplySkin(l.board, l.engine, l.window);
+        EXPECT_TRUE(l.engine.calls.empty());
+        EXPECT_EQ(l.board.backColor, layout::kWhite);
+        EXPECT_EQ(l.board.labels(0).backColor, layout::kWhite);
+    }
+}
+
+TEST(ApplySkin, PresentSkinRecoloursAndMakesTheSixCallsInOrder)
+{
+    Load l;
+    l.folder.write(files::kSkin, "QPushButton { color: navy; }");
+    ApplySkin(l.board, l.engine, l.window);
+    EXPECT_EQ(l.board.backColor, layout::kButtonFace);
+    for (Control* c : l.board.controlCollection())
+        EXPECT_EQ(c->backColor, layout::kButtonFace);
+    ASSERT_EQ(l.engine.calls.size(), 6u);
+    const auto& c = l.engine.calls;
+    const std::string path = l.board.programFile(files::kSkin);
+    EXPECT_EQ(c[0].id, 2);
+    EXPECT_EQ(c[0].kind, CallKind::Method);
+    EXPECT_EQ(c[0].args, (std::vector<DispValue>{path, std::string()}));
+    EXPECT_EQ(c[1].id, 1);
+    EXPECT_EQ(c[1].kind, CallKind::PropertyGet);
+    EXPECT_EQ(c[2].id, 1);
+    EXPECT_EQ(c[2].args, std::vector<DispValue>{std::int32_t{0x41}});
+    EXPECT_EQ(c[3].id, 5);
+    EXPECT_EQ(c[3].args, std::vector<DispValue>{true});
+    EXPECT_EQ(c[4].id, 10);
+    EXPECT_EQ(c[4].args, std::vector<DispValue>{true});
+    EXPECT_EQ(c[5].id, 3);
+    EXPECT_EQ(c[5].args, std::vector<DispValue>{std::int32_t{4242}});
+
+    // After the whole load the board is white again.
+    Load full;
+    full.folder.write(files::kSkin, "QPushButton { color: navy; }");
+    full.run();
+    EXPECT_EQ(full.board.backColor, layout::kWhite);
+}
+
+TEST(ApplySkin, EngineErrorIsReportedAt100AndStartUpGoesOn)
+{
+    Load l;
+    l.folder.write(files::kSkin, "QPushButton { color: navy; }");
+    l.engine.failOn = 5;
+    l.run();
+    EXPECT_EQ(l.boxes.reportedLines(), std::vector<int>{100});
+    EXPECT_EQ(l.engine.calls.size(), 4u);  // the routine ended at the failing call
+    EXPECT_EQ(l.board.backColor, layout::kWhite);
+    EXPECT_EQ(l.window.caption, "Orrinvale");
+}
+
+TEST(SkinFramework, LoadsStyleSheetsAndRejectsWhatItCannotRead)
+{
+    TempFolder folder;
+    std::int64_t appliedTo = 0;
+    std::string appliedSheet;
+    SkinFramework engine([&](std::int64_t h, const std::string& s) { appliedTo = h; appliedSheet = s; });
+    EXPECT_THROW(engine.invoke(3, CallKind::Method, {std::int32_t{7}}), RuntimeError);  // nothing loaded yet
+
+    folder.write("good.cjs", "QPushButton { color: navy; }");
+    engine.invoke(2, CallKind::Method, {(folder / "good.cjs").string(), std::string()});
+    engine.invoke(1, CallKind::PropertyPut, {std::int32_t{3}});
+    EXPECT_EQ(std::get<std::int32_t>(engine.invoke(1, CallKind::PropertyGet, {})), 3);
+    engine.invoke(3, CallKind::Method, {std::int32_t{7}});
+    EXPECT_EQ(appliedTo, 7);
+    EXPECT_EQ(appliedSheet, "QPushButton { color: navy; }");
+
+    // A skin that would relabel a button loads nothing.
+    folder.write("hostile.cjs", "#PushButton1 { qproperty-text: \"Quit?\"; }");
+    try {
+        engine.invoke(2, CallKind::Method, {(folder / "hostile.cjs").string(), std::string()});
+        ADD_FAILURE() << "a hostile skin was loaded";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(std::string(e.what()), "The skin file " + (folder / "hostile.cjs").string() +
+                                             " cannot be used: line 1: qproperty-text changes more than the look "
+                                             "of the window");
+    }
+    EXPECT_THROW(engine.invoke(3, CallKind::Method, {std::int32_t{7}}), RuntimeError);
+
+    EXPECT_THROW(engine.invoke(99, CallKind::Method, {}), RuntimeError);
+    EXPECT_THROW(engine.invoke(5, CallKind::PropertyGet, {}), RuntimeError);
+    EXPECT_THROW(engine.invoke(1, CallKind::PropertyPut, {std::string("x")}), RuntimeError);
+
+    folder.write("empty.cjs", "");
+    folder.write("binary.cjs", std::string("\xff\xfe\0\x01", 4));
+    std::filesystem::create_directory(folder / "dir.cjs");
+    for (const char* bad : {"empty.cjs", "binary.cjs", "dir.cjs", "missing.cjs"}) {
+        try {
+            engine.invoke(2, CallKind::Method, {(folder / bad).string(), std::string()});
+            ADD_FAILURE() << bad << " was loaded";
+        } catch (const RuntimeError& e) {
+            EXPECT_NE(std::string(e.what()).find("cannot be read"), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(Pointer, HandOverButtonsArrowOnTheMarginBusyLeftAlone)
+{
+    BoardFixture f;
+    f.setUp(shippedStateTable());
+    f.board.PushButton2_MouseMove();
+    EXPECT_EQ(f.board.mousePointer, kCustomPointer);
+    EXPECT_FALSE(f.board.isBareArea({3000, 7100}));  // a name: no pointer event of the window
+    EXPECT_EQ(f.board.mousePointer, kCustomPointer);
+    EXPECT_TRUE(f.board.isBareArea({30, 3000}));     // left margin
+    EXPECT_TRUE(f.board.isBareArea({5000, 9340}));   // strip below the banner
+    EXPECT_FALSE(f.board.isBareArea({5000, 3000}));  // the map
+    f.board.Form_MouseMove();
+    EXPECT_EQ(f.board.mousePointer, kDefaultPointer);
+    f.board.PushButton1_MouseMove();
+    EXPECT_EQ(f.board.mousePointer, kCustomPointer);
+
+    f.board.mousePointer = kBusyPointer;
+    f.board.Form_MouseMove();
+    f.board.PushButton1_MouseMove();
+    f.board.PushButton2_MouseMove();
+    EXPECT_EQ(f.board.mousePointer, kBusyPointer);
+}
