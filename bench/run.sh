@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 launches=${1:-15}
 "$root/tools/install-deps.sh" bench
-cmake --preset bench >/dev/null
+"$root/tools/configure.sh" bench
 cmake --build --preset bench --parallel "$(nproc)" >/dev/null
 bin="$root/build-bench"
 

@@ -2,12 +2,13 @@
 # The quiz as a person uses it: started from its program folder in a real X
 # server, driven with real pointer events, judged from pictures of its window
 # and from what reaches a PulseAudio null sink.
-#   acceptance_test.sh <program folder> <quiz_points>
+#   acceptance_test.sh <program folder> <quiz_points> <faulty_quiz>
 set -euo pipefail
 source "$(dirname "$0")/session/session.sh"
 require Xvfb xdotool xdpyinfo xprop import convert pulseaudio pactl parec sox
 program=$1
 points=$2
+faulty=$3
 
 start_xvfb
 start_pulse
@@ -91,6 +92,32 @@ dealt_ok=true
 for i in $(seq 0 49); do gt "$(name_white dealt "$i")" 0.05 || { dealt_ok=false; echo "name $i missing"; }; done
 check "after OK the board is dealt afresh with all fifty names" $dealt_ok
 check "and the map shows no name" [ "$(mapname_dark dealt 0)" = "$(mapname_dark before 0)" ]
+
+# An error box raised after start-up carries exactly its own title. Exit is
+# made to fail, so the window stays open after the box.
+kill "$QUIZ_PID" 2>/dev/null || true
+wait "$QUIZ_PID" 2>/dev/null || true
+cp "$faulty" "$SESSION_DIR/program/"
+if launch_quiz env -u QT_QPA_PLATFORM "$SESSION_DIR/program/$(basename "$faulty")" \
+    "in Orrinvale2021/08/31.Form1.PushButton2_Click " 100; then
+  xdotool mousemove $((WX + 74)) $((WY + 514)) click 1
+  error_box=$(timeout 10 xdotool search --sync --onlyvisible --name 'Application Error' 2>/dev/null | head -n 1 || true)
+  check "Exit made to fail raises an error box" [ -n "$error_box" ]
+  if [ -n "$error_box" ]; then
+    check "its title is exactly \"Application Error\" ($(xdotool getwindowname "$error_box"))" \
+      [ "$(xdotool getwindowname "$error_box")" = "Application Error" ]
+    check "and so is its title for the desktop" \
+      grep -qx '_NET_WM_NAME(UTF8_STRING) = "Application Error"' <<<"$(xprop -id "$error_box" _NET_WM_NAME)"
+    sleep 0.3
+    import -window "$error_box" "$SESSION_DIR/error-box.png" || true
+    xdotool windowfocus "$error_box" key Return || true
+    sleep 0.5
+  fi
+  check "after the box the quiz window is still open" \
+    bash -c "xdotool search --onlyvisible --name '^Orrinvale\$' | grep -qx $WINDOW"
+else
+  check "the quiz with a failing Exit starts" false
+fi
 
 if [ -n "${ACCEPTANCE_PICTURES:-}" ]; then
   mkdir -p "$ACCEPTANCE_PICTURES" && cp "$SESSION_DIR"/*.png "$ACCEPTANCE_PICTURES"/

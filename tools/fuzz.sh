@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-30}
 cd "$root"
-cmake --preset fuzz >/dev/null
+"$root/tools/configure.sh" fuzz
 cmake --build --preset fuzz --parallel "$(nproc)"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-cmake --preset release >/dev/null
+"$root/tools/configure.sh" release
 cmake --build --preset release --parallel "$(nproc)"
 (cd build && cpack -G DEB >/dev/null)
 deb=$(ls -t build/orrinvale_*.deb | head -n 1)

@@ -4,6 +4,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh" run
 cd "$root"
-cmake --preset release >/dev/null
+"$root/tools/configure.sh" release
 cmake --build --preset release --parallel "$(nproc)"
 exec "$root/build/bin/orrinvale"

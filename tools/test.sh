@@ -11,7 +11,7 @@ jobs=$(nproc)
 
 for preset in test sanitize; do
   echo "== $preset build"
-  cmake --preset "$preset" >/dev/null
+  "$root/tools/configure.sh" "$preset"
   cmake --build --preset "$preset" --parallel "$jobs"
   ctest --preset "$preset" --parallel "$jobs"
 done

@@ -18,7 +18,9 @@ namespace orrinvale {
 
 class ErrorTrap;
 
-enum class ControlKind { Image, Label, Shape, Line, PushButton, TextBox, Player, SkinEngine };
+// The kinds of control the window's control collection holds: only labels
+// carry a colour of their own here; the window draws every other control.
+enum class ControlKind { Label };
 
 // A control of the window's control collection, with the one property every
 // kind shares here.

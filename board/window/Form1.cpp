@@ -12,7 +12,8 @@
 #include <QScreen>
 #include <QTimer>
 
-// The pictures are compiled into the static UI library; register them once.
+// The pictures are compiled into a static library of their own (assets/);
+// register them once.
 static void registerPictures()
 {
     Q_INIT_RESOURCE(assets);

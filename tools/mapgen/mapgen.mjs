@@ -2,11 +2,14 @@
 // the quiz window, fitted so that each state lies under the hit rectangles
 // that carry its code.
 //
-//   cd tools/mapgen && npm ci && npm run generate [-- out.svg]
+//   cd tools/mapgen && npm ci && npm run generate -- <layoutdump> [out.svg]
 //
-// The output depends only on the pinned data packages and on the rectangle
-// table in board/Layout.cpp, so running it twice gives the same bytes.
+// <layoutdump> is the program the build makes in tools/layoutdump: it prints
+// the quiz's own layout, and which code receives a drop at each sample of the
+// map by the quiz's own hit test. The output depends only on the pinned data
+// packages and on that layout, so running it twice gives the same bytes.
 
+import { execFileSync } from "node:child_process";
 import { readFileSync, writeFileSync } from "node:fs";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -18,43 +21,37 @@ const root = join(here, "..", "..");
 const states = JSON.parse(readFileSync(join(here, "node_modules/us-atlas/states-10m.json"), "utf8"));
 const world = JSON.parse(readFileSync(join(here, "node_modules/world-atlas/countries-10m.json"), "utf8"));
 
-// ---------------------------------------------------------------- geometry of the window
+// ---------------------------------------------------------------- the window's layout
 
-const TWIPS = 15;
-const MAP = { left: 510, top: 90, width: 10530, height: 7500 };
+// Samples per pixel of the rasters used for fitting.
+const SS = 2;
+
+if (!process.argv[2]) {
+  console.error("usage: node mapgen.mjs <layoutdump program> [out.svg]");
+  process.exit(2);
+}
+const layout = JSON.parse(execFileSync(process.argv[2], [join(root, "assets"), String(SS)],
+  { encoding: "utf8", maxBuffer: 256 << 20 }));
+
+const TWIPS = layout.twipsPerPixel;
+const [mapLeft, mapTop, mapWidth, mapHeight] = layout.map;
+const MAP = { left: mapLeft, top: mapTop, width: mapWidth, height: mapHeight };
 const W = MAP.width / TWIPS; // 702
 const H = MAP.height / TWIPS; // 500
-const BANNER_Y = (6900 - MAP.top) / TWIPS; // the banner covers the map below this
+const BANNER_Y = (layout.banner[1] - MAP.top) / TWIPS; // the banner covers the map below this
 
 const toMap = (x, y) => [(x - MAP.left) / TWIPS, (y - MAP.top) / TWIPS];
 
-function readHitRects() {
-  const src = readFileSync(join(root, "board/Layout.cpp"), "utf8");
-  const body = src.slice(src.indexOf("hit-rects-begin"), src.indexOf("hit-rects-end"));
-  const rows = [...body.matchAll(/\{\{(\d+), (\d+), (\d+), (\d+)\}, "([A-Z]*)"\}/g)];
-  return rows.map((m) => {
-    const [l, t, w, h] = m.slice(1, 5).map(Number);
-    const [x0, y0] = toMap(l, t);
-    return { x0, y0, x1: x0 + w / TWIPS, y1: y0 + h / TWIPS, tag: m[5] };
-  });
-}
-const rects = readHitRects();
+const rects = layout.hitRects.map(({ box: [l, t, w, h], tag }) => {
+  const [x0, y0] = toMap(l, t);
+  return { x0, y0, x1: x0 + w / TWIPS, y1: y0 + h / TWIPS, tag };
+});
 
 // Map names (with their codes, in alphabetical order) and leader lines.
-function readMapNamesAndLines() {
-  const src = readFileSync(join(root, "board/Layout.cpp"), "utf8");
-  const names = [...src.matchAll(/name\("([A-Za-z ]+)", (\d+), (\d+)(?:, (\d+))?\)/g)].map((m) => {
-    const w = m[4] ? Number(m[4]) : 885;
-    return { name: m[1], at: toMap(Number(m[2]) + w / 2, Number(m[3]) + 225 / 2) };
-  });
-  const lines = [...src.matchAll(/\{"([A-Z]{2})", \{(\d+), (\d+)\}, \{(\d+), (\d+)\}\}/g)].map((m) => {
-    const [x1, y1, x2, y2] = m.slice(2, 6).map(Number);
-    // Vermont's line runs from the state to its name; the others the other way.
-    return { code: m[1], inner: m[1] === "VT" ? toMap(x1, y1) : toMap(x2, y2) };
-  });
-  return { names, lines };
-}
-const marks = readMapNamesAndLines();
+const marks = {
+  names: layout.mapNames.map(({ caption, code, box: [l, t, w, h] }) => ({ name: caption, code, at: toMap(l + w / 2, t + h / 2) })),
+  lines: layout.leaderLines.map(({ code, stateEnd: [x, y] }) => ({ code, inner: toMap(x, y) })),
+};
 if (marks.names.length !== 50 || marks.lines.length !== 8) throw new Error("cannot read map names and leader lines");
 if (rects.length !== 79) throw new Error(`expected 79 hit rectangles, read ${rects.length}`);
 
@@ -78,10 +75,6 @@ for (const g of geoms) if (POSTAL[g.id]) byCode.set(POSTAL[g.id], g);
 byCode.set("MD", mergeArcs(states, [byCode.get("MD"), geoms.find((g) => g.id === DC)]));
 const CODES = [...byCode.keys()].sort();
 const LOWER48 = CODES.filter((c) => c !== "AK" && c !== "HI");
-const NAME_CODES = ["AL", "AK", "AZ", "AR", "CA", "CO", "CT", "DE", "FL", "GA", "HI", "ID", "IL", "IN", "IA",
-  "KS", "KY", "LA", "ME", "MD", "MA", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH", "NJ", "NM", "NY", "NC",
-  "ND", "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY"];
-marks.names.forEach((m, i) => { m.code = NAME_CODES[i]; });
 const LINE_CODES = new Set(marks.lines.map((l) => l.code));
 
 // Arcs decoded to longitude/latitude once.
@@ -125,7 +118,6 @@ function projectRings(geom, projectedArcs) {
 // ---------------------------------------------------------------- raster used for fitting
 
 // Fills each state's rings (even-odd) into a grid of the map at SS samples per pixel.
-const SS = 2;
 const GW = W * SS, GH = Math.ceil(BANNER_Y * SS);
 
 function rasterize(ringsByIndex) {
@@ -155,21 +147,14 @@ function rasterize(ringsByIndex) {
   return grid;
 }
 
-// The code of the front-most rectangle at every sample (0: none or untagged).
+// The code that receives a drop at every sample (0: none or untagged), as
+// the quiz judges it.
 const frontTag = (() => {
+  const { samplesPerPixel, columns, rows } = layout.frontTags;
+  if (samplesPerPixel !== SS || columns !== GW || rows.length < GH) throw new Error("the layout's samples do not fit");
   const grid = new Uint8Array(GW * GH);
   for (let row = 0; row < GH; row++) {
-    const y = (row + 0.5) / SS;
-    for (let col = 0; col < GW; col++) {
-      const x = (col + 0.5) / SS;
-      for (let j = rects.length - 1; j >= 0; j--) {
-        const r = rects[j];
-        if (x >= r.x0 && x < r.x1 && y >= r.y0 && y < r.y1) {
-          grid[row * GW + col] = CODES.indexOf(r.tag) + 1;
-          break;
-        }
-      }
-    }
+    for (const [start, length, tag] of rows[row]) grid.fill(CODES.indexOf(tag) + 1, row * GW + start, row * GW + start + length);
   }
   return grid;
 })();
@@ -590,7 +575,7 @@ function main() {
   }
   lines.push(`</g>`);
   lines.push(`</svg>`);
-  const out = process.argv[2] ?? join(root, "assets/map.svg");
+  const out = process.argv[3] ?? join(root, "assets/map.svg");
   writeFileSync(out, lines.join("\n") + "\n");
   console.log(`wrote ${out}`);
 }
