@@ -1,8 +1,8 @@
 // The board set-up over any state table: it never crashes, never spins, and
 // gives exactly two reports at most for each record, then deals the board.
-#include "Board.h"
 #include "FuzzFile.h"
-#include "Services.h"
+#include "ProgramFiles.h"
+#include "QuietBoard.h"
 
 #include <cstdlib>
 
@@ -13,14 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto folder = fuzzing::scratchFolder();
     fuzzing::writeFile(folder / files::relativePath(files::kStateTable), data, size);
 
-    QuietServices quiet(folder.string());
-    Board board(quiet.services);
-    setUpBoard(board);
+    const QuietBoard dealt(folder.string());
+    const Board& board = dealt.board;
 
     std::size_t records = 1;
     for (std::size_t k = 0; k < size; ++k)
         records += data[k] == '\r';
-    if (quiet.boxesShown() > 2 * records || board.placedCount != 0 || board.regions().size() != 79)
+    if (dealt.reports() > 2 * records || board.placedCount != 0 || board.regions().size() != 79)
         std::abort();
     for (int i = 0; i < 50; ++i) {
         if (!board.labels(i).visible || board.maplabelVisible(i))

@@ -4,6 +4,7 @@
 //   index press_x press_y drop_x drop_y mapname_x mapname_y mapname_w mapname_h
 // Usage: quiz_points <program folder>
 #include "Fakes.h"
+#include "QuietBoard.h"
 #include "Twips.h"
 
 #include <cstdio>
@@ -17,10 +18,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: quiz_points <program folder>\n");
         return 2;
     }
-    QuietServices quiet(argv[1]);
-    Board board(quiet.services);
-    setUpBoard(board);
-    if (quiet.boxesShown() != 0) {
+    const QuietBoard dealt(argv[1]);
+    const Board& board = dealt.board;
+    if (!dealt.sound()) {
         std::fprintf(stderr, "the state table in %s is not sound\n", argv[1]);
         return 1;
     }

@@ -4,9 +4,8 @@
 // code receives a drop at each sample of the map, by the quiz's own hit test.
 //   layoutdump <folder with usa_states.txt> <samples per pixel>
 // All positions are in twips of the window's client area.
-#include "Board.h"
 #include "Layout.h"
-#include "Services.h"
+#include "QuietBoard.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -68,13 +67,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: layoutdump <folder with usa_states.txt> <samples per pixel, 1 to 16>\n");
         return 2;
     }
-    QuietServices quiet(argv[1]);
-    Board board(quiet.services);
-    setUpBoard(board);
-    if (quiet.boxesShown() != 0) {
+    const QuietBoard dealt(argv[1]);
+    if (!dealt.sound()) {
         std::fprintf(stderr, "the state table in %s is not sound\n", argv[1]);
         return 1;
     }
+    const Board& board = dealt.board;
 
     std::printf("{\n  \"twipsPerPixel\": %d,\n  \"map\": ", kTwipsPerPixel);
     printBox(layout::kMapPicture);

@@ -9,9 +9,8 @@
 //   (d) leader lines whose inner end lies in their state; all 8
 // Usage: mapcheck <map.svg> [--overlay picture.png]
 // --overlay also saves the map at twice its size with the rectangles drawn over it.
-#include "Board.h"
 #include "Layout.h"
-#include "Services.h"
+#include "QuietBoard.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -176,13 +175,12 @@ int main(int argc, char* argv[])
 
     // The board as the quiz deals it, with the shipped state table: its drop
     // regions judge each sample, and its names carry their states' codes.
-    QuietServices quiet(ORRINVALE_ASSETS);
-    Board board(quiet.services);
-    setUpBoard(board);
-    if (quiet.boxesShown() != 0) {
+    const QuietBoard dealt(ORRINVALE_ASSETS);
+    if (!dealt.sound()) {
         std::fprintf(stderr, "the shipped state table is not sound\n");
         return 2;
     }
+    const Board& board = dealt.board;
 
     long rectTotal = 0, rectOnOwn = 0;
     std::map<std::string, long> stateArea, stateJudgedRight;
