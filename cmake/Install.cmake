@@ -25,9 +25,11 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS assets/changelog 
 file(CREATE_LINK ../${ORRINVALE_INSTALL_FOLDER}/orrinvale ${CMAKE_BINARY_DIR}/install-links/orrinvale SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/install-links/orrinvale DESTINATION bin)
 
-install(FILES assets/orrinvale.desktop DESTINATION share/applications)
+install(FILES assets/${ORRINVALE_DESKTOP_ID}.desktop DESTINATION share/applications)
+install(FILES assets/${ORRINVALE_DESKTOP_ID}.metainfo.xml DESTINATION share/metainfo)
 list(APPEND package_contents "./usr/bin/orrinvale -> ../${ORRINVALE_INSTALL_FOLDER}/orrinvale"
-  ./usr/share/applications/orrinvale.desktop)
+  ./usr/share/applications/${ORRINVALE_DESKTOP_ID}.desktop
+  ./usr/share/metainfo/${ORRINVALE_DESKTOP_ID}.metainfo.xml)
 foreach(size IN ITEMS 32 48 128 256)
   install(FILES assets/icons/orrinvale-${size}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME orrinvale.png)
@@ -61,4 +63,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the WMA clips, and the fonts the layout is measured in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-ugly, gstreamer1.0-libav, gstreamer1.0-pulseaudio, fonts-liberation")
+# In a Wayland session whose compositor draws title bars (KDE Plasma's), or
+# one without XWayland, the quiz is a Wayland client and needs Qt's plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

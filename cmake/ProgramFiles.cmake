@@ -15,3 +15,7 @@ set(ORRINVALE_AUDIO_PLUGIN orrinvale_audio)
 set(ORRINVALE_CLIP_DECODER orrinvale-decoder)
 
 set(ORRINVALE_PROGRAM_DIR ${CMAKE_BINARY_DIR}/bin)
+
+# The quiz's name on the desktop: its desktop entry and software-centre entry
+# are assets/<id>.desktop and assets/<id>.metainfo.xml.
+set(ORRINVALE_DESKTOP_ID example.orrinvale.Orrinvale)

@@ -7,7 +7,7 @@
 set -euo pipefail
 
 run_packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config libwayland-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6
   fonts-liberation
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
@@ -18,7 +18,8 @@ test_packages=(
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-14-dev
-  dpkg-dev file lintian
+  dpkg-dev file lintian appstream desktop-file-utils
+  weston xwayland qt6-wayland
 )
 
 install_packages=(
@@ -27,7 +28,7 @@ install_packages=(
 
 bench_packages=(
   libbenchmark-dev libx11-dev qt6-base-dev-tools
-  xvfb xdotool x11-utils pulseaudio pulseaudio-utils bc
+  xvfb xdotool x11-utils pulseaudio pulseaudio-utils bc python3
 )
 
 packages=("${run_packages[@]}")

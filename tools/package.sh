@@ -24,7 +24,29 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6multimedia6 libqt6svg6 gstreamer1.0-plugins-ugly gstreamer1.0-libav fonts-liberation; do
   grep -q "$package" <<<"$depends" || { echo "the package does not depend on $package"; missing=1; }
 done
-[ "$missing" -eq 0 ] && echo "package contents and dependencies: ok"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -q "qt6-wayland" <<<"$recommends" || { echo "the package does not recommend qt6-wayland"; missing=1; }
+[ "$missing" -eq 0 ] && echo "package contents and relations: ok"
+echo "Depends: $depends"
+echo "Recommends: $recommends"
+
+# The desktop entry and the software-centre entry, as the package holds them.
+unpacked=$(mktemp -d)
+trap 'rm -rf --one-file-system "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+for entry in "$unpacked"/usr/share/applications/*.desktop; do
+  if desktop-file-validate "$entry"; then echo "desktop-file-validate $(basename "$entry"): ok"
+  else echo "desktop-file-validate FAILED"; missing=1; fi
+done
+for entry in "$unpacked"/usr/share/metainfo/*.metainfo.xml; do
+  # Warnings fail too; infos (such as a domain it does not know) do not.
+  if report=$(appstreamcli validate --no-net --no-color "$entry" 2>&1) && ! grep -q '^W:' <<<"$report"; then
+    echo "appstreamcli validate $(basename "$entry"): ok"
+  else
+    echo "appstreamcli validate FAILED"; missing=1
+  fi
+  sed 's/^/  | /' <<<"$report"
+done
 
 if command -v lintian >/dev/null 2>&1; then
   lintian --fail-on error,warning "$deb" 2>&1 | grep -v "not recommended" || true

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -227,6 +228,31 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         refreshPointer();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The window has one size. A window manager that maximises or resizes it
+// all the same (some do on a double click on the title bar, whatever the
+// window's hints say) is asked at once to restore it.
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange &&
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+        });
+    }
+    QWidget::changeEvent(event);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    const QSize fixed = pixelRect(layout::kClient).size();
+    if (event->size() != fixed)
+        QTimer::singleShot(0, this, [this, fixed] {
+            if (size() != fixed)
+                resize(fixed);
+        });
+    QWidget::resizeEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -7,17 +7,36 @@
 #include "FormLoad.h"
 #include "Main.h"
 #include "QtMessageBoxes.h"
+#include "SessionPlatform.h"
 #include "SkinFramework.h"
+#include "WaylandCompositor.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
 
+#include <string>
+#include <vector>
+
 namespace orrinvale {
 
 int runQuiz(int argc, char* argv[], FaultHook* faults)
 {
-    QApplication app(argc, argv);
+    // The platform goes to Qt as an argument, not through the environment,
+    // so that the browser and the clip decoder do not inherit it.
+    std::vector<char*> args(argv, argv + argc);
+    std::string platform = chooseQtPlatform(
+        {[](const char* name) { return qEnvironmentVariable(name).toStdString(); }, waylandCompositorDecorates});
+    char platformOption[] = "-platform";
+    if (!platform.empty()) {
+        args.push_back(platformOption);
+        args.push_back(platform.data());
+    }
+    args.push_back(nullptr);
+    int qtArgc = static_cast<int>(args.size()) - 1;
+    QApplication app(qtArgc, args.data());
+    // Lets the desktop match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORRINVALE_DESKTOP_ID));
     AppInfo info;
     info.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
     info.supportAddress = ORRINVALE_SUPPORT_ADDRESS;

@@ -1,6 +1,9 @@
 // The shared routines: the file test, the application title and the home page.
 #include "Fakes.h"
 #include "Main.h"
+#include "SessionPlatform.h"
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -70,4 +73,42 @@ TEST(MaybeOpenHomePage, AboutOneStartInAHundred)
     const double share = static_cast<double>(launcher.opened.size()) / kStarts;
     EXPECT_GT(share, 0.009);
     EXPECT_LT(share, 0.011);
+}
+
+TEST(SessionPlatform, XWaylandWhereTheCompositorWouldNotDrawTheTitleBar)
+{
+    struct Case {
+        std::map<std::string, std::string> env;
+        bool decorates;
+        const char* platform;
+    };
+    const std::map<std::string, std::string> gnome{
+        {"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":0"}};
+    auto with = [](std::map<std::string, std::string> env, const std::string& name, const std::string& value) {
+        env[name] = value;
+        return env;
+    };
+    const std::vector<Case> cases{
+        {gnome, false, "xcb"},                                     // GNOME, Weston: through XWayland
+        {gnome, true, ""},                                         // KDE Plasma: native Wayland
+        {with(gnome, "QT_QPA_PLATFORM", "wayland"), false, ""},    // the user's choice wins
+        {with(gnome, "DISPLAY", ""), false, ""},                   // no XWayland: Wayland it is
+        {with(gnome, "WAYLAND_DISPLAY", ""), false, "xcb"},        // the session type alone
+        {{{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}}, false, ""},  // X11
+        {{}, false, ""},
+    };
+    for (const Case& c : cases) {
+        int asked = 0;
+        const SessionFacts facts{[&](const char* name) {
+                                     const auto it = c.env.find(name);
+                                     return it == c.env.end() ? std::string() : it->second;
+                                 },
+                                 [&] {
+                                     ++asked;
+                                     return c.decorates;
+                                 }};
+        EXPECT_EQ(chooseQtPlatform(facts), c.platform);
+        // The compositor is asked only in a Wayland session with XWayland.
+        EXPECT_LE(asked, 1);
+    }
 }

@@ -185,6 +185,17 @@ TEST(Form1, GrabbedAtTwiceTheScreensRatioTheMapIsDrawnAtThatRatio)
     EXPECT_GT(mixed, 15000);
 }
 
+// A window manager that resizes the window against its hints is met in the
+// Wayland session test, under Weston; offscreen, the hints always hold.
+TEST(Form1, AWindowManagerThatMaximisesItGetsItBackAtItsSize)
+{
+    Window w;
+    w.form.setWindowState(Qt::WindowMaximized);
+    QTest::qWait(50);
+    EXPECT_FALSE(w.form.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(w.form.size(), QSize(784, 624));
+}
+
 TEST(Form1, TheIconAskedForAtLoadIsGivenOnceTheWindowIsPainted)
 {
     BoardFixture fixture;
