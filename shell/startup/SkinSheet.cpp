@@ -95,21 +95,42 @@ private:
         out.append(text_, start, pos_ - start);
     }
 
+    // Moves on to the next character to read: blanks fold into one space in
+    // `out`, and a quoted text is copied whole. Returns that character, or
+    // '\0' after a quoted text.
+    char advance(std::string& out, const char* whenEnded)
+    {
+        if (skipBlanks() && !out.empty() && out.back() != ' ')
+            out += ' ';
+        if (atEnd())
+            fail(whenEnded);
+        const char c = peek();
+        if (c != '"' && c != '\'')
+            return c;
+        copyString(out);
+        return '\0';
+    }
+
+    // A selector or a value as read, without its trailing blank; none at all
+    // is a fault.
+    std::string finished(std::string text, const char* whenEmpty) const
+    {
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        if (text.empty())
+            fail(whenEmpty);
+        return text;
+    }
+
     std::string readSelector()
     {
         std::string selector;
         for (;;) {
-            if (skipBlanks() && !selector.empty() && selector.back() != ' ')
-                selector += ' ';
-            if (atEnd())
-                fail("a rule has no declarations");
-            const char c = peek();
+            const char c = advance(selector, "a rule has no declarations");
+            if (c == '\0')
+                continue;
             if (c == '{')
                 break;
-            if (c == '"' || c == '\'') {
-                copyString(selector);
-                continue;
-            }
             const auto u = static_cast<unsigned char>(c);
             if (c == '@')
                 fail("at-rules are not allowed in a skin");
@@ -121,12 +142,8 @@ private:
             selector += c;
             ++pos_;
         }
-        while (!selector.empty() && selector.back() == ' ')
-            selector.pop_back();
-        if (selector.empty())
-            fail("a rule has no selector");
         ++pos_;  // '{'
-        return selector;
+        return finished(std::move(selector), "a rule has no selector");
     }
 
     std::string readName()
@@ -151,17 +168,11 @@ private:
         std::string value;
         int depth = 0;
         for (;;) {
-            if (skipBlanks() && !value.empty() && value.back() != ' ')
-                value += ' ';
-            if (atEnd())
-                fail("a rule is not closed");
-            const char c = peek();
+            const char c = advance(value, "a rule is not closed");
+            if (c == '\0')
+                continue;
             if (depth == 0 && (c == ';' || c == '}'))
                 break;
-            if (c == '"' || c == '\'') {
-                copyString(value);
-                continue;
-            }
             if (c == '{' || c == ';' || c == '}')
                 fail("a value holds a brace or a semicolon");
             if (c == '\\')
@@ -175,11 +186,7 @@ private:
             value += c;
             ++pos_;
         }
-        while (!value.empty() && value.back() == ' ')
-            value.pop_back();
-        if (value.empty())
-            fail("a declaration has no value");
-        return value;
+        return finished(std::move(value), "a declaration has no value");
     }
 
     std::string readDeclarations()
