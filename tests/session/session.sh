@@ -100,7 +100,15 @@ launch_quiz() {
     "$@" >"$SESSION_DIR/quiz.log" 2>&1 &
     QUIZ_PID=$!
     SESSION_PIDS+=("$QUIZ_PID")
-    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orrinvale$' 2>/dev/null | head -n 1 || true)
+    # Waits up to 20 s for the window, and no longer than the quiz lives.
+    WINDOW=""
+    local waited
+    for waited in $(seq 100); do
+      WINDOW=$(xdotool search --onlyvisible --name '^Orrinvale$' 2>/dev/null | head -n 1 || true)
+      [ -n "$WINDOW" ] && break
+      kill -0 "$QUIZ_PID" 2>/dev/null || break
+      sleep 0.2
+    done
     if [ -n "$WINDOW" ]; then
       eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
       WX=$X
@@ -114,7 +122,7 @@ launch_quiz() {
       wait "$QUIZ_PID" || code=$?
       status="ended with exit status $code"
     fi
-    echo "the quiz window did not appear within 20 s (waited for a visible window named 'Orrinvale' on $DISPLAY)" >&2
+    echo "the quiz window did not appear (waited $((waited / 5)) s of 20 for a visible window named 'Orrinvale' on $DISPLAY)" >&2
     echo "the quiz $status; its output:" >&2
     sed 's/^/  | /' "$SESSION_DIR/quiz.log" >&2
     if xdpyinfo >/dev/null 2>&1; then
