@@ -15,19 +15,7 @@ start_pulse
 start_quiz "$program" || { echo "FAILED: the quiz did not start"; exit 1; }
 "$points" "$program" >"$SESSION_DIR/points"
 
-failures=0
-check() {  # check "what" condition...
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
 shot() { import -window "$WINDOW" "$SESSION_DIR/$1.png"; }
-# Share of pixels in a box of a picture that are near white, or near black.
-white_in() { convert "$SESSION_DIR/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray -threshold 85% -format '%[fx:mean]' info:; }
-dark_in() { convert "$SESSION_DIR/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray -negate -threshold 75% -format '%[fx:mean]' info:; }
-gt() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
-point() { awk -v i="$1" -v k="$2" '$1 == i { print $k }' "$SESSION_DIR/points"; }
-name_white() { white_in "$1" $(($(point "$2" 2) - 20)) $(($(point "$2" 3) - 6)) 60 12; }
-mapname_dark() { dark_in "$1" "$(point "$2" 6)" "$(point "$2" 7)" "$(point "$2" 8)" "$(point "$2" 9)"; }
 drop_name() {  # drop_name INDEX ONTO_INDEX: drags name INDEX onto the state of ONTO_INDEX
   drag "$(point "$1" 2)" "$(point "$1" 3)" "$(point "$2" 4)" "$(point "$2" 5)"
 }
@@ -119,8 +107,4 @@ else
   check "the quiz with a failing Exit starts" false
 fi
 
-if [ -n "${ACCEPTANCE_PICTURES:-}" ]; then
-  mkdir -p "$ACCEPTANCE_PICTURES" && cp "$SESSION_DIR"/*.png "$ACCEPTANCE_PICTURES"/
-fi
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish_checks

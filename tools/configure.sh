@@ -7,12 +7,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 preset=$1
-folder=build
-case "$preset" in
-  release) folder=build ;;
-  *) folder=build-$preset ;;
-esac
-if [ -f "$folder/CMakeCache.txt" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$folder/CMakeCache.txt"; then
+# The preset's build folder, as CMakePresets.json names it.
+folder=$(sed -n "/\"name\": \"$preset\"/,/binaryDir/ s|.*\"binaryDir\": \"\\\${sourceDir}/\([^\"]*\)\".*|\1|p" \
+  CMakePresets.json)
+if [ -n "$folder" ] && [ -f "$folder/CMakeCache.txt" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$folder/CMakeCache.txt"; then
   echo "$folder was configured for another generator; configuring it afresh"
   rm -rf --one-file-system "$folder/CMakeCache.txt" "$folder/CMakeFiles"
 fi

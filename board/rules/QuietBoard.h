@@ -4,53 +4,34 @@
 #pragma once
 
 #include "Board.h"
-#include "Services.h"
 
 #include <cstddef>
 #include <string>
 
 namespace orrinvale {
 
-// Services that show and play nothing.
-class QuietServices {
+class QuietBoard : MessageBoxes, ClipPlayer {
 public:
-    explicit QuietServices(std::string programFolder = {}) : app{std::move(programFolder), "", ""} {}
-    QuietServices(const QuietServices&) = delete;
-    QuietServices& operator=(const QuietServices&) = delete;
-
-    std::size_t boxesShown() const { return boxes_.shown; }
-
-private:
-    struct CountedBoxes : MessageBoxes {
-        void show(const std::string&, const std::string&, BoxIcon) override { ++shown; }
-        std::size_t shown = 0;
-    };
-    struct NoSound : ClipPlayer {
-        void play(const std::string&) override {}
-    };
-    CountedBoxes boxes_;
-    NoSound player_;
-
-public:
-    AppInfo app;
-    Services services{boxes_, player_, app};
-};
-
-// A board set up as the window's load sets it up, from the state table in
-// `programFolder`.
-class QuietBoard {
-public:
-    explicit QuietBoard(std::string programFolder) : quiet_(std::move(programFolder)) { setUpBoard(board); }
+    // Sets the board up as the window's load does, from the state table in
+    // `programFolder`.
+    explicit QuietBoard(std::string programFolder) : app_{std::move(programFolder), "", ""} { setUpBoard(board); }
+    QuietBoard(const QuietBoard&) = delete;
+    QuietBoard& operator=(const QuietBoard&) = delete;
 
     // True when the set-up reported nothing: the state table is sound.
-    bool sound() const { return quiet_.boxesShown() == 0; }
-    std::size_t reports() const { return quiet_.boxesShown(); }
+    bool sound() const { return reports_ == 0; }
+    std::size_t reports() const { return reports_; }
 
 private:
-    QuietServices quiet_;
+    void show(const std::string&, const std::string&, BoxIcon) override { ++reports_; }
+    void play(const std::string&) override {}
+
+    std::size_t reports_ = 0;
+    AppInfo app_;
+    Services services_{*this, *this, app_};
 
 public:
-    Board board{quiet_.services};
+    Board board{services_};
 };
 
 } // namespace orrinvale

@@ -109,10 +109,12 @@ void BoardPainter::paintInstructions(QPainter& p, const RectTw& box, const QStri
     p.drawText(pixelRect(box), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
 }
 
-// Laying out text costs some 40 bytes a character, and a state table may hold
-// a name of many megabytes. The box is 113 pixels wide and every character
-// with a width takes at least one of them, so a thousand characters always
-// fill it.
+namespace {
+
+// The part of a name's caption that can show in its box. Laying out text
+// costs some 40 bytes a character, and a state table may hold a name of many
+// megabytes. The box is 113 pixels wide and every character with a width
+// takes at least one of them, so a thousand characters always fill it.
 QString visiblePart(const std::string& caption)
 {
     constexpr std::size_t kMostShown = 1024;
@@ -123,6 +125,8 @@ QString visiblePart(const std::string& caption)
         --end;  // not inside a UTF-8 sequence
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(end));
 }
+
+} // namespace
 
 void BoardPainter::paintNames(QPainter& p, int first, int last)
 {

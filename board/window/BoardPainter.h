@@ -51,7 +51,4 @@ private:
     bool backdropMap_ = true;
 };
 
-// The part of a name's caption that can show in its box.
-QString visiblePart(const std::string& caption);
-
 } // namespace orrinvale

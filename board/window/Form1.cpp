@@ -246,7 +246,7 @@ void Form1::changeEvent(QEvent* event)
 
 void Form1::resizeEvent(QResizeEvent* event)
 {
-    const QSize fixed = pixelRect(layout::kClient).size();
+    const QSize fixed = minimumSize();  // the window's one size
     if (event->size() != fixed)
         QTimer::singleShot(0, this, [this, fixed] {
             if (size() != fixed)

@@ -9,6 +9,9 @@
 
 namespace orrinvale {
 
+namespace {
+
+// True for the properties a skin may set (lower case).
 bool isLookProperty(const std::string& name)
 {
     // Families: the name itself or the name followed by "-" and more.
@@ -24,8 +27,6 @@ bool isLookProperty(const std::string& name)
     }
     return std::find(kSingles.begin(), kSingles.end(), name) != kSingles.end();
 }
-
-namespace {
 
 class SheetReader {
 public:

@@ -15,7 +15,4 @@ namespace orrinvale {
 // property is not one of the look's.
 std::string checkedSkinSheet(const std::string& text);
 
-// True for the properties a skin may set (lower case).
-bool isLookProperty(const std::string& name);
-
 } // namespace orrinvale

@@ -150,3 +150,37 @@ drag() {
   xdotool mouseup 1
   sleep 0.3
 }
+
+# Checks: `check "what" command...` prints ok or FAILED and counts failures;
+# `finish_checks` keeps the pictures (in $ACCEPTANCE_PICTURES, when set) and
+# ends the test with the count.
+failures=0
+check() {
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+finish_checks() {
+  if [ -n "${ACCEPTANCE_PICTURES:-}" ]; then
+    mkdir -p "$ACCEPTANCE_PICTURES" && cp "$SESSION_DIR"/*.png "$ACCEPTANCE_PICTURES"/
+  fi
+  echo "$failures failed"
+  [ "$failures" -eq 0 ]
+}
+gt() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+# Pictures: the share of pixels in a box (x y width height) of
+# $SESSION_DIR/NAME.png that are near white, or near black.
+white_in() { convert "$SESSION_DIR/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray -threshold 85% -format '%[fx:mean]' info:; }
+dark_in() { convert "$SESSION_DIR/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray -negate -threshold 75% -format '%[fx:mean]' info:; }
+
+# The quiz's points (quiz_points' output in $SESSION_DIR/points): field K of
+# name I. A name's white text in the panel and its map name's dark text, in a
+# picture whose client area starts at PICTURE_X, PICTURE_Y (0, 0 for a
+# picture of the window itself).
+point() { awk -v i="$1" -v k="$2" '$1 == i { print $k }' "$SESSION_DIR/points"; }
+name_white() {
+  white_in "$1" $((${PICTURE_X:-0} + $(point "$2" 2) - 20)) $((${PICTURE_Y:-0} + $(point "$2" 3) - 6)) 60 12
+}
+mapname_dark() {
+  dark_in "$1" $((${PICTURE_X:-0} + $(point "$2" 6))) $((${PICTURE_Y:-0} + $(point "$2" 7))) "$(point "$2" 8)" "$(point "$2" 9)"
+}

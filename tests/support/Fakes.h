@@ -8,7 +8,6 @@
 #include "Platform.h"
 #include "SkinFramework.h"
 #include "ProgramFiles.h"
-#include "Services.h"
 #include "StateTable.h"
 
 #include <filesystem>
