@@ -1,23 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the quiz needs, only those that are missing.
+# Installs the Debian packages the quiz needs, only those that are missing,
+# on Debian 12 and Debian 13 alike (every name here exists on both; what
+# differs by release is chosen below, and only here).
 #   tools/install-deps.sh run    building and running the program
 #   tools/install-deps.sh test   also everything the tests use
 #   tools/install-deps.sh bench  also everything the benchmarks use
 #   tools/install-deps.sh install  also what tools/clean-root-install.sh uses
+# Without apt-get (another system) it installs nothing: it says what the
+# build needs and lets the build go on, which fails clearly if any is missing.
 set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build pkg-config libwayland-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   fonts-liberation
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
-  gstreamer1.0-libav gstreamer1.0-pulseaudio
 )
+# Qt 6.4 (Debian 12) plays sound through its GStreamer back end, which needs
+# these; Qt 6.8 (Debian 13) has its FFmpeg back end in libqt6multimedia6.
+. /etc/os-release 2>/dev/null || true
+if [ "${VERSION_ID:-}" = 12 ]; then
+  run_packages+=(gstreamer1.0-plugins-base gstreamer1.0-pulseaudio)
+fi
 test_packages=(
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   dpkg-dev file lintian appstream desktop-file-utils
   weston xwayland qt6-wayland
 )
@@ -37,6 +46,22 @@ case "${1:-run}" in
   bench) packages+=("${bench_packages[@]}") ;;
   install) packages+=("${install_packages[@]}") ;;
 esac
+
+if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
+  cat >&2 <<'MSG'
+This is not a Debian system, so nothing is installed for you. The build needs
+CMake (3.25 or newer), Ninja, pkg-config, a C++20 compiler (GCC 12 or clang 14
+or newer), the development files of Qt 6 Widgets, Svg and Multimedia, of
+FFmpeg's libavformat, libavcodec, libswresample and libavutil, and of
+libwayland-client, and the Liberation fonts. The tests also use GoogleTest,
+Xvfb, xdotool, xprop and xdpyinfo, ImageMagick, PulseAudio with pactl and
+parec, sox, clang with its sanitizer and libFuzzer runtime, Weston with
+XWayland and Qt's Wayland plugin, dpkg-deb, lintian, appstreamcli and
+desktop-file-validate; a test whose tools are missing says so and is skipped.
+Going on with the build.
+MSG
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -26,8 +26,12 @@ for k in 0 1 2 3; do
 done
 sox "${parts[@]}" "$tmp/complete.wav" reverb 30
 
+# A WMA decoder gives nothing for the first frame it reads (2048 samples at
+# 44.1 kHz): each clip starts with that much silence, so that what it
+# decodes to is the whole clip.
 for clip in correct wrong complete; do
-  ffmpeg -loglevel error -y -i "$tmp/$clip.wav" -map_metadata -1 -fflags +bitexact -flags:a +bitexact \
+  sox "$tmp/$clip.wav" "$tmp/$clip-padded.wav" pad 2048s
+  ffmpeg -loglevel error -y -i "$tmp/$clip-padded.wav" -map_metadata -1 -fflags +bitexact -flags:a +bitexact \
     -c:a wmav2 -b:a 96k "sounds/$clip.wma"
   echo "wrote assets/sounds/$clip.wma ($(soxi -D "$tmp/$clip.wav") s)"
 done

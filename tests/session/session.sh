@@ -76,9 +76,18 @@ stop_recording() {
   kill -INT "$RECORDER" 2>/dev/null || true
   wait "$RECORDER" 2>/dev/null || true
 }
-# The RMS amplitude of a recording, 0 when it holds nothing.
-rms_of() {
-  sox -t raw -r 44100 -e signed -b 16 -c 1 "$1" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3; found = 1 } END { if (!found) print 0 }'
+
+# Sound in a raw 44.1 kHz 16-bit file of the given channels, mixed to one,
+# at the given volume (1 unless given): the seconds from its first to its
+# last sample above 1% of full scale, and its largest sample (0 to 1).
+audible_seconds() {
+  sox -t raw -r 44100 -e signed -b 16 -c "$2" "$1" -t wav "$SESSION_DIR/audible.wav" remix - vol "${3:-1}" \
+    silence 1 1s 1% reverse silence 1 1s 1% reverse 2>/dev/null
+  soxi -D "$SESSION_DIR/audible.wav" 2>/dev/null || echo 0
+}
+peak_of() {
+  sox -t raw -r 44100 -e signed -b 16 -c "$2" "$1" -n remix - stat 2>&1 |
+    awk '/Maximum amplitude/ { print $3; found = 1 } END { if (!found) print 0 }'
 }
 
 # Copies the program folder so a test may change its files, then starts the

@@ -8,7 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 namespace orrinvale {
@@ -52,21 +56,50 @@ std::string script(const TempFolder& folder, const std::string& name, const std:
     return (folder / name).string();
 }
 
-TEST(ClipDecoder, DecodesEachClipInOrderAndFailsOnlyTheBadOnes)
+// The largest sample of a stretch of 16-bit samples, as a share of full scale.
+double peak(const QByteArray& samples, qsizetype from, qsizetype bytes)
+{
+    int largest = 0;
+    const auto* values = reinterpret_cast<const qint16*>(samples.constData() + from);
+    for (qsizetype i = 0; i < std::min(bytes, samples.size() - from) / 2; ++i)
+        largest = std::max(largest, std::abs(int(values[i])));
+    return largest / 32768.0;
+}
+
+TEST(ClipDecoder, DecodesEachClipWholeInOrderAndFailsOnlyTheBadOnes)
 {
     TempFolder folder;
     folder.write("corrupt.wma", testing::randomBytes(9000, 3));
     std::filesystem::create_directory(folder / "folder.wma");
-    const Answers answers =
-        decode(ORRINVALE_DECODER, {shipped("correct.wma"), (folder / "corrupt.wma").string(),
-                                   (folder / "missing.wma").string(), (folder / "folder.wma").string(),
-                                   shipped("complete.wma")});
-    EXPECT_EQ(answers.order, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
-    // 44.1 kHz, two channels of 16 bits: 176,400 bytes a second.
-    EXPECT_NEAR(answers.samples[0].size() / 176400.0, 0.6, 0.05);
-    EXPECT_NEAR(answers.samples[4].size() / 176400.0, 1.86, 0.05);
-    for (int bad : {1, 2, 3})
+    // A FIFO nobody writes to would block whoever opens it.
+    ASSERT_EQ(mkfifo((folder / "fifo.wma").c_str(), 0600), 0);
+    const Answers answers = decode(
+        ORRINVALE_DECODER, {shipped("correct.wma"), (folder / "corrupt.wma").string(),
+                            (folder / "missing.wma").string(), shipped("wrong.wma"), (folder / "folder.wma").string(),
+                            (folder / "fifo.wma").string(), shipped("complete.wma")});
+    EXPECT_EQ(answers.order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6}));
+    for (int bad : {1, 2, 4, 5})
         EXPECT_TRUE(answers.samples[bad].isEmpty()) << bad;
+
+    // Each clip whole: at least the length it was made with, and at most one
+    // codec frame (2048 samples) longer; its first note from the start, at
+    // the level it was made with, on both channels.
+    constexpr double kBytesPerSecond = kClipSampleRate * kClipBytesPerFrame;
+    constexpr double kOneFrame = 2048.0 / kClipSampleRate;
+    const struct {
+        int index;
+        double seconds;
+        double level;
+    } clips[] = {{0, 0.60, 0.60}, {3, 0.45, 0.40}, {6, 1.86, 0.30}};
+    for (const auto& clip : clips) {
+        SCOPED_TRACE(clip.index);
+        const QByteArray& samples = answers.samples[clip.index];
+        const double seconds = samples.size() / kBytesPerSecond;
+        EXPECT_GE(seconds, clip.seconds);
+        EXPECT_LE(seconds, clip.seconds + kOneFrame);
+        EXPECT_GT(peak(samples, 0, static_cast<qsizetype>(0.02 * kBytesPerSecond)), 0.1);
+        EXPECT_NEAR(peak(samples, 0, samples.size()), clip.level, 0.1 * clip.level);
+    }
 }
 
 TEST(ClipDecoder, EveryClipIsAnsweredOnceWhateverTheDecoderDoes)

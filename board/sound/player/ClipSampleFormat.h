@@ -1,6 +1,7 @@
-// The samples the clip decoder writes and the player plays: 44.1 kHz, two
-// channels of 16 bits.
+// The samples the clip decoder writes, as the player hands them to Qt.
 #pragma once
+
+#include "ClipRecords.h"
 
 #include <QAudioFormat>
 
@@ -9,8 +10,8 @@ namespace orrinvale {
 inline QAudioFormat clipSampleFormat()
 {
     QAudioFormat format;
-    format.setSampleRate(44100);
-    format.setChannelCount(2);
+    format.setSampleRate(kClipSampleRate);
+    format.setChannelCount(kClipChannels);
     format.setSampleFormat(QAudioFormat::Int16);
     return format;
 }

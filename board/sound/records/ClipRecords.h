@@ -12,6 +12,12 @@
 
 namespace orrinvale {
 
+// The samples of a record: 44.1 kHz, two interleaved channels of signed
+// 16-bit little-endian samples.
+inline constexpr int kClipSampleRate = 44100;
+inline constexpr int kClipChannels = 2;
+inline constexpr int kClipBytesPerFrame = kClipChannels * 2;
+
 // A longer clip is cut to this many bytes of samples (about 95 s).
 inline constexpr std::int64_t kMaxClipBytes = 16 * 1024 * 1024;
 

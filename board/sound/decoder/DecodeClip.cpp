@@ -1,0 +1,174 @@
+#include "DecodeClip.h"
+
+#include "ClipRecords.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libswresample/swresample.h>
+}
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace orrinvale {
+
+namespace {
+
+struct CloseInput {
+    void operator()(AVFormatContext* input) const { avformat_close_input(&input); }
+};
+struct FreeCodec {
+    void operator()(AVCodecContext* codec) const { avcodec_free_context(&codec); }
+};
+struct FreeConverter {
+    void operator()(SwrContext* converter) const { swr_free(&converter); }
+};
+struct FreePacket {
+    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
+};
+struct FreeFrame {
+    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
+};
+
+// Converts decoded frames (or, with none, what the converter still holds)
+// and appends them to the samples, up to the limit.
+class Output {
+public:
+    Output(SwrContext* converter, std::size_t maxBytes) : converter_(converter), maxBytes_(maxBytes) {}
+
+    // False once the limit is reached.
+    bool add(const AVFrame* frame)
+    {
+        const int in = frame ? frame->nb_samples : 0;
+        const int room = swr_get_out_samples(converter_, in);
+        if (room < 0)
+            return false;
+        buffer_.resize(static_cast<std::size_t>(room) * kClipBytesPerFrame + kClipBytesPerFrame);
+        std::uint8_t* out = buffer_.data();
+        const std::uint8_t** input = frame ? const_cast<const std::uint8_t**>(frame->extended_data) : nullptr;
+        const int converted = swr_convert(converter_, &out, room + 1, input, in);
+        if (converted < 0)
+            return false;
+        const std::size_t bytes = static_cast<std::size_t>(converted) * kClipBytesPerFrame;
+        samples_.append(reinterpret_cast<const char*>(buffer_.data()), std::min(bytes, maxBytes_ - samples_.size()));
+        return samples_.size() < maxBytes_;
+    }
+
+    // Takes what the converter still holds.
+    void drain()
+    {
+        while (samples_.size() < maxBytes_ && swr_get_out_samples(converter_, 0) > 0) {
+            const std::size_t before = samples_.size();
+            if (!add(nullptr) || samples_.size() == before)
+                break;
+        }
+    }
+
+    std::string take() { return std::move(samples_); }
+
+private:
+    SwrContext* converter_;
+    std::size_t maxBytes_;
+    std::vector<std::uint8_t> buffer_;
+    std::string samples_;
+};
+
+} // namespace
+
+std::optional<std::string> decodeClip(const std::string& path, std::size_t maxBytes)
+{
+    // A FIFO, a device or a folder could block or never end: only plain files.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+
+    AVFormatContext* opened = nullptr;
+    if (avformat_open_input(&opened, path.c_str(), nullptr, nullptr) < 0)
+        return std::nullopt;
+    const std::unique_ptr<AVFormatContext, CloseInput> input(opened);
+    if (avformat_find_stream_info(input.get(), nullptr) < 0)
+        return std::nullopt;
+    const AVCodec* decoder = nullptr;
+    const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
+    if (stream < 0 || !decoder)
+        return std::nullopt;
+
+    const std::unique_ptr<AVCodecContext, FreeCodec> codec(avcodec_alloc_context3(decoder));
+    if (!codec || avcodec_parameters_to_context(codec.get(), input->streams[stream]->codecpar) < 0 ||
+        avcodec_open2(codec.get(), decoder, nullptr) < 0)
+        return std::nullopt;
+    if (codec->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+        av_channel_layout_default(&codec->ch_layout, codec->ch_layout.nb_channels);
+
+    SwrContext* made = nullptr;
+    AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+    if (swr_alloc_set_opts2(&made, &stereo, AV_SAMPLE_FMT_S16, kClipSampleRate, &codec->ch_layout,
+                            codec->sample_fmt, codec->sample_rate, 0, nullptr) < 0)
+        return std::nullopt;
+    const std::unique_ptr<SwrContext, FreeConverter> converter(made);
+    // A mono clip plays at its own level on both sides, not 3 dB down.
+    static constexpr double kMonoToBothSides[kClipChannels] = {1.0, 1.0};
+    if (codec->ch_layout.nb_channels == 1 && swr_set_matrix(converter.get(), kMonoToBothSides, 1) < 0)
+        return std::nullopt;
+    if (swr_init(converter.get()) < 0)
+        return std::nullopt;
+
+    const std::unique_ptr<AVPacket, FreePacket> packet(av_packet_alloc());
+    const std::unique_ptr<AVFrame, FreeFrame> frame(av_frame_alloc());
+    if (!packet || !frame)
+        return std::nullopt;
+    Output output(converter.get(), maxBytes);
+
+    // Takes every frame the codec has ready; false when the clip is done
+    // (cut at the limit, or drained) or broken.
+    bool broken = false;
+    auto receive = [&] {
+        for (;;) {
+            const int got = avcodec_receive_frame(codec.get(), frame.get());
+            if (got == AVERROR(EAGAIN))
+                return true;
+            if (got == AVERROR_EOF)
+                return false;
+            if (got < 0) {
+                broken = true;
+                return false;
+            }
+            const bool more = output.add(frame.get());
+            av_frame_unref(frame.get());
+            if (!more)
+                return false;
+        }
+    };
+
+    bool going = true;
+    bool decodedAny = false;
+    while (going && av_read_frame(input.get(), packet.get()) >= 0) {
+        if (packet->stream_index == stream) {
+            const int sent = avcodec_send_packet(codec.get(), packet.get());
+            // A damaged packet is skipped, as players do; the rest may decode.
+            if (sent >= 0) {
+                decodedAny = true;
+                going = receive();
+            } else if (sent != AVERROR_INVALIDDATA) {
+                broken = true;
+                going = false;
+            }
+        }
+        av_packet_unref(packet.get());
+    }
+    if (going) {
+        // The end of the file: the codec gives up the frames it delays.
+        avcodec_send_packet(codec.get(), nullptr);
+        receive();
+    }
+    output.drain();
+    std::string samples = output.take();
+    if (broken || !decodedAny || samples.empty())
+        return std::nullopt;
+    return samples;
+}
+
+} // namespace orrinvale
