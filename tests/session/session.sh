@@ -29,13 +29,20 @@ require() {
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; arguments go to Xvfb.
+# Xvfb picks the display itself: it knows which it can listen on, also when
+# another Xvfb (say in a chroot, with its own /tmp) holds a number.
 start_xvfb() {
-  local display=100
-  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-  Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp "$@" >/dev/null 2>&1 &
+  local number=""
+  : >"$SESSION_DIR/xvfb-display"
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp "$@" 3>"$SESSION_DIR/xvfb-display" >/dev/null 2>&1 &
   SESSION_PIDS+=($!)
-  export DISPLAY=":$display"
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  for _ in $(seq 100); do
+    number=$(head -n 1 "$SESSION_DIR/xvfb-display")
+    [ -n "$number" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$number"
+  for _ in $(seq 100); do [ -n "$number" ] && xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
   echo "Xvfb did not start" >&2
   return 1
 }

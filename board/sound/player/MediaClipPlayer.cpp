@@ -45,8 +45,12 @@ MediaClipPlayer::~MediaClipPlayer()
 
 void MediaClipPlayer::stopPlaying()
 {
-    if (sink_)
+    // Dropping what the stream still holds first: a stream that is only
+    // stopped plays out its buffer (Qt 6.8 on PulseAudio) over the next clip.
+    if (sink_) {
+        sink_->reset();
         sink_->stop();
+    }
     sink_.reset();
     buffer_.reset();
 }
