@@ -70,5 +70,7 @@ if(Qt6_VERSION VERSION_LESS 6.5)
 endif()
 # In a Wayland session whose compositor draws title bars (KDE Plasma's), or
 # one without XWayland, the quiz is a Wayland client and needs Qt's plugin.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# The home page, opened on about one start in a hundred, opens through
+# xdg-open; without it the quiz reports the missing opener as it must.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
 include(CPack)

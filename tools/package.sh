@@ -25,7 +25,9 @@ for package in libqt6widgets6 libqt6multimedia6 libqt6svg6 libavcodec libavforma
   grep -q "$package" <<<"$depends" || { echo "the package does not depend on $package"; missing=1; }
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
-grep -q "qt6-wayland" <<<"$recommends" || { echo "the package does not recommend qt6-wayland"; missing=1; }
+for package in qt6-wayland xdg-utils; do
+  grep -q "$package" <<<"$recommends" || { echo "the package does not recommend $package"; missing=1; }
+done
 [ "$missing" -eq 0 ] && echo "package contents and relations: ok"
 echo "Depends: $depends"
 echo "Recommends: $recommends"

@@ -4,12 +4,23 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
 namespace orrinvale {
 
 namespace {
+
+// Character classes of the sheet's syntax, ASCII only: the C library's
+// follow the user's locale (Qt sets it), and a sheet must read the same
+// everywhere (under a Turkish locale 'I' is no upper-case 'i').
+bool isLetterOrDigit(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 
 // True for the properties a skin may set (lower case).
 bool isLookProperty(const std::string& name)
@@ -53,8 +64,13 @@ private:
 
     [[noreturn]] void fail(const std::string& what) const
     {
-        const auto line = 1 + std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(
-                                                                          std::min(pos_, text_.size())), '\n');
+        // CR LF, a lone LF and a lone CR each end a line.
+        std::size_t line = 1;
+        const std::size_t end = std::min(pos_, text_.size());
+        for (std::size_t i = 0; i < end; ++i) {
+            if (text_[i] == '\n' || (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
+                ++line;
+        }
         throw RuntimeError("line " + std::to_string(line) + ": " + what);
     }
 
@@ -63,7 +79,7 @@ private:
     {
         bool any = false;
         while (!atEnd()) {
-            if (std::isspace(static_cast<unsigned char>(peek()))) {
+            if (isBlank(peek())) {
                 ++pos_;
             } else if (text_.compare(pos_, 2, "/*") == 0) {
                 const auto close = text_.find("*/", pos_ + 2);
@@ -137,8 +153,8 @@ private:
                 fail("at-rules are not allowed in a skin");
             if (c == '\\')
                 fail("escapes are not allowed in a skin");
-            if (!(std::isalnum(u) || std::string_view("_-#.:*>,[]=~|^$!+()").find(c) != std::string_view::npos))
-                fail(std::string("a selector holds '") + (u < 0x80 && std::isprint(u) ? std::string(1, c) : "?") +
+            if (!(isLetterOrDigit(c) || std::string_view("_-#.:*>,[]=~|^$!+()").find(c) != std::string_view::npos))
+                fail(std::string("a selector holds '") + (u >= 0x20 && u < 0x7F ? std::string(1, c) : "?") +
                      "'");
             selector += c;
             ++pos_;
@@ -152,9 +168,9 @@ private:
         std::string name;
         while (!atEnd()) {
             const char c = peek();
-            if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_'))
+            if (!(isLetterOrDigit(c) || c == '-' || c == '_'))
                 break;
-            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            name += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
             ++pos_;
         }
         if (peek() == '\\')

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 using namespace orrinvale;
 using namespace orrinvale::testing;
 
@@ -80,4 +82,26 @@ TEST(SkinSheet, SheetsThatDoNotParseAreRefusedWithTheirLine)
     EXPECT_EQ(refusal("QPushButton { color: rgb(1, 2, 3)); }"), "line 1: a value closes a parenthesis it did not open");
     EXPECT_EQ(refusal("QLabel { font-family: \"Arial }"), "line 1: a quoted text holds a line end, a backslash, a "
                                                           "brace or a semicolon");
+}
+
+TEST(SkinSheet, LinesEndInCrLfLfOrCrAlike)
+{
+    for (const char* end : {"\n", "\r\n", "\r"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(end)));
+        const std::string e(end);
+        EXPECT_EQ(refusal("QLabel { color: red; }" + e + e + "QPushButton {" + e + " color red; }"),
+                  "line 4: the declaration of color has no colon");
+    }
+}
+
+TEST(SkinSheet, TheVerdictDoesNotDependOnTheLocale)
+{
+    // Qt sets the user's locale; under a Turkish one the C library lowers
+    // 'I' to no 'i'. The check must not care (the locale is tried when this
+    // machine has it, and the verdict must hold either way).
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "tr_TR.UTF-8");
+    const std::string verdict = refusal("QPushButton { PADDING: 2px; COLOR: RED; }");
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(verdict.rfind("accepted as: ", 0), 0u) << verdict;
 }
