@@ -76,7 +76,7 @@ hears correct "$SESSION_DIR/drop.raw"
 
 # The other forty-nine, then the congratulation with its clip.
 for i in $(seq 1 48); do drop_name "$i" "$i"; done
-sleep 1
+wait_for_silence  # a slow machine may still be playing the last chime
 start_recording "$SESSION_DIR/fiftieth.raw"
 drop_name 49 49
 sleep 2.5

@@ -29,20 +29,13 @@ require() {
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; arguments go to Xvfb.
-# Xvfb picks the display itself: it knows which it can listen on, also when
-# another Xvfb (say in a chroot, with its own /tmp) holds a number.
 start_xvfb() {
-  local number=""
-  : >"$SESSION_DIR/xvfb-display"
-  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp "$@" 3>"$SESSION_DIR/xvfb-display" >/dev/null 2>&1 &
+  local display=100
+  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+  Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp "$@" >/dev/null 2>&1 &
   SESSION_PIDS+=($!)
-  for _ in $(seq 100); do
-    number=$(head -n 1 "$SESSION_DIR/xvfb-display")
-    [ -n "$number" ] && break
-    sleep 0.1
-  done
-  export DISPLAY=":$number"
-  for _ in $(seq 100); do [ -n "$number" ] && xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  export DISPLAY=":$display"
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
   echo "Xvfb did not start" >&2
   return 1
 }
@@ -95,6 +88,18 @@ audible_seconds() {
 peak_of() {
   sox -t raw -r 44100 -e signed -b 16 -c "$2" "$1" -n remix - stat 2>&1 |
     awk '/Maximum amplitude/ { print $3; found = 1 } END { if (!found) print 0 }'
+}
+
+# Waits (up to 10 s) until only silence reaches the sink, so that a clip
+# still playing from before is not heard as part of the next one.
+wait_for_silence() {
+  local _
+  for _ in $(seq 20); do
+    timeout 0.5 parec --latency-msec=20 -d quiz.monitor --format=s16le --rate=44100 --channels=1 \
+      >"$SESSION_DIR/quiet.raw" 2>/dev/null || true
+    awk -v p="$(peak_of "$SESSION_DIR/quiet.raw" 1)" 'BEGIN { exit !(p < 0.002) }' && return 0
+  done
+  echo "the sink did not fall silent within 10 s" >&2
 }
 
 # Copies the program folder so a test may change its files, then starts the
