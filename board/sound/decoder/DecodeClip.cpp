@@ -85,8 +85,14 @@ std::optional<std::string> decodeClip(const std::string& path, std::size_t maxBy
     if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
 
+    // Read as a local file whatever the name looks like, and nothing else:
+    // a playlist among the clips may not send the libraries to the network.
     AVFormatContext* opened = nullptr;
-    if (avformat_open_input(&opened, path.c_str(), nullptr, nullptr) < 0)
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    const int status = avformat_open_input(&opened, ("file:" + path).c_str(), nullptr, &options);
+    av_dict_free(&options);
+    if (status < 0)
         return std::nullopt;
     const std::unique_ptr<AVFormatContext, CloseInput> input(opened);
     if (avformat_find_stream_info(input.get(), nullptr) < 0)
