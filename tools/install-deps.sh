@@ -5,6 +5,7 @@
 #   tools/install-deps.sh run    building and running the program
 #   tools/install-deps.sh test   also everything the tests use
 #   tools/install-deps.sh bench  also everything the benchmarks use
+#   tools/install-deps.sh package  also what tools/package.sh uses
 #   tools/install-deps.sh install  also what tools/clean-root-install.sh uses
 # Without apt-get (another system) it installs nothing: it says what the
 # build needs and lets the build go on, which fails clearly if any is missing.
@@ -27,12 +28,15 @@ test_packages=(
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-dev
-  dpkg-dev file lintian appstream desktop-file-utils
   weston xwayland qt6-wayland
 )
 
+package_packages=(
+  dpkg-dev file lintian appstream desktop-file-utils
+)
+
 install_packages=(
-  debootstrap xvfb xdotool x11-utils imagemagick dpkg-dev file
+  debootstrap xvfb xdotool x11-utils imagemagick
 )
 
 bench_packages=(
@@ -42,9 +46,10 @@ bench_packages=(
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
-  test) packages+=("${test_packages[@]}") ;;
+  test) packages+=("${test_packages[@]}" "${package_packages[@]}") ;;
+  package) packages+=("${package_packages[@]}") ;;
   bench) packages+=("${bench_packages[@]}") ;;
-  install) packages+=("${install_packages[@]}") ;;
+  install) packages+=("${install_packages[@]}" "${package_packages[@]}") ;;
 esac
 
 if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then

@@ -5,6 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+"$root/tools/install-deps.sh" package
 "$root/tools/configure.sh" release
 cmake --build --preset release --parallel "$(nproc)"
 (cd build && cpack -G DEB >/dev/null)
