@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 using namespace orrinvale;
 using namespace orrinvale::testing;
 
@@ -48,16 +51,50 @@ struct Load : BoardFixture {
 };
 
 // A 32 x 32 cursor file: header, one entry with the hot spot, a bitmap.
-std::string cursorFile(int hotX, int hotY, std::size_t bitmapBytes = 40)
+void put16(std::string& f, int v)
+{
+    f += static_cast<char>(v & 0xFF);
+    f += static_cast<char>((v >> 8) & 0xFF);
+}
+void put32(std::string& f, std::uint32_t v)
+{
+    put16(f, static_cast<int>(v & 0xFFFF));
+    put16(f, static_cast<int>(v >> 16));
+}
+
+// The start of a bitmap's header (little-endian), or of a PNG's (big-endian).
+std::string bitmapPicture(std::uint32_t width, std::uint32_t height)
+{
+    std::string p;
+    put32(p, 40);
+    put32(p, width);
+    put32(p, 2 * height);  // colour and mask rows
+    return p + std::string(28, '\0');
+}
+std::string pngPicture(std::uint32_t width, std::uint32_t height)
+{
+    std::string p("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
+    for (const std::uint32_t v : {width, height})
+        for (int shift = 24; shift >= 0; shift -= 8)
+            p += static_cast<char>((v >> shift) & 0xFF);
+    return p + std::string(8, '\0');
+}
+
+// A cursor file whose directory lists the pictures (32 x 32 each, by the
+// directory), the first with the given hot spot.
+std::string cursorFile(int hotX, int hotY, const std::vector<std::string>& pictures = {bitmapPicture(32, 32)})
 {
     std::string f;
-    auto put16 = [&](int v) { f += static_cast<char>(v & 0xFF); f += static_cast<char>((v >> 8) & 0xFF); };
-    auto put32 = [&](std::uint32_t v) { put16(static_cast<int>(v & 0xFFFF)); put16(static_cast<int>(v >> 16)); };
-    put16(0); put16(2); put16(1);
-    f += static_cast<char>(32); f += static_cast<char>(32); f += '\0'; f += '\0';
-    put16(hotX); put16(hotY);
-    put32(static_cast<std::uint32_t>(bitmapBytes)); put32(22);
-    f += std::string(bitmapBytes, '\0');
+    put16(f, 0); put16(f, 2); put16(f, static_cast<int>(pictures.size()));
+    std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(pictures.size());
+    for (const std::string& picture : pictures) {
+        f += static_cast<char>(32); f += static_cast<char>(32); f += '\0'; f += '\0';
+        put16(f, hotX); put16(f, hotY);
+        put32(f, static_cast<std::uint32_t>(picture.size())); put32(f, offset);
+        offset += static_cast<std::uint32_t>(picture.size());
+    }
+    for (const std::string& picture : pictures)
+        f += picture;
     return f;
 }
 
@@ -102,7 +139,7 @@ TEST(FormLoad, HandCursorIsReadWithItsHotSpotOrReportedAt104)
         EXPECT_EQ(l.window.hotY, 1);
     }
     for (const std::string& bad : {std::string(), std::string("not a cursor at all, just text"),
-                                  cursorFile(40, 1), cursorFile(1, 1).substr(0, 30), std::string("folder")}) {
+                                  cursorFile(40, 1), cursorFile(1, 1).substr(0, 30), cursorFile(1, 1, {pngPicture(2100, 2100)}), std::string("folder")}) {
         Load l;
         if (bad == "folder")
             std::filesystem::create_directory(l.folder / files::kHandCursor);
@@ -128,6 +165,26 @@ TEST(CursorFile, ReadsTheHotSpotFromTheDirectoryEntry)
     std::string icon = ok;
     icon[2] = 1;  // an icon, not a cursor
     EXPECT_THROW(parseCursorHotSpot(reinterpret_cast<const unsigned char*>(icon.data()), icon.size()), RuntimeError);
+}
+
+TEST(CursorFile, PicturesLargerThanAPointerAreInvalidWhateverTheDirectorySays)
+{
+    auto parses = [](const std::string& file) {
+        try {
+            parseCursorHotSpot(reinterpret_cast<const unsigned char*>(file.data()), file.size());
+            return true;
+        } catch (const RuntimeError& e) {
+            EXPECT_STREQ(e.what(), "Invalid picture");
+            return false;
+        }
+    };
+    EXPECT_TRUE(parses(cursorFile(1, 1, {pngPicture(256, 256)})));
+    EXPECT_TRUE(parses(cursorFile(1, 1, {bitmapPicture(256, 256), pngPicture(48, 48)})));
+    EXPECT_FALSE(parses(cursorFile(1, 1, {pngPicture(2100, 2100)})));
+    EXPECT_FALSE(parses(cursorFile(1, 1, {pngPicture(32, 257)})));
+    EXPECT_FALSE(parses(cursorFile(1, 1, {bitmapPicture(300, 32)})));
+    EXPECT_FALSE(parses(cursorFile(1, 1, {bitmapPicture(32, 32), pngPicture(4096, 16)})));  // any picture
+    EXPECT_FALSE(parses(cursorFile(1, 1, {bitmapPicture(0, 32)})));
 }
 
 TEST(ApplySkin, AbsentSkinChangesNothing)

@@ -108,6 +108,14 @@ std::vector<Row> rows()
         {"cursor missing", [](const TempFolder& f) { std::filesystem::remove(f / files::kHandCursor); }, {}},
         {"cursor corrupt", [](const TempFolder& f) { f.write(files::kHandCursor, randomBytes(766, 9)); }, {104}},
         {"cursor of zero bytes", [](const TempFolder& f) { f.write(files::kHandCursor, ""); }, {104}},
+        {"cursor holding a picture larger than a pointer",
+         [](const TempFolder& f) {
+             // One directory entry that says 32 x 32, then a PNG of 2100 x 2100.
+             std::string cursor("\0\0\2\0\1\0\x20\x20\0\0\1\0\1\0\x18\0\0\0\x16\0\0\0", 22);
+             cursor += std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x08\x34\0\0\x08\x34", 24);
+             f.write(files::kHandCursor, cursor);
+         },
+         {104}},
         {"cursor a folder",
          [](const TempFolder& f) {
              std::filesystem::remove(f / files::kHandCursor);
