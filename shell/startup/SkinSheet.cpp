@@ -26,8 +26,8 @@ bool isBlank(char c)
 bool isLookProperty(const std::string& name)
 {
     // Families: the name itself or the name followed by "-" and more.
-    static constexpr std::array<std::string_view, 6> kFamilies{"background", "border", "font", "margin", "outline",
-                                                               "padding"};
+    // No margins: a margin moves the part of a control that takes clicks.
+    static constexpr std::array<std::string_view, 5> kFamilies{"background", "border", "font", "outline", "padding"};
     static constexpr std::array<std::string_view, 11> kSingles{
         "alternate-background-color", "color", "gridline-color", "icon", "image", "image-position", "opacity",
         "selection-background-color", "selection-color", "text-align", "text-decoration"};
@@ -37,6 +37,106 @@ bool isLookProperty(const std::string& name)
             return true;
     }
     return std::find(kSingles.begin(), kSingles.end(), name) != kSingles.end();
+}
+
+bool startsWith(const std::string& text, std::string_view start)
+{
+    return text.compare(0, start.size(), start) == 0;
+}
+
+// Sizes a skin may give, in pixels: spacing and borders that keep every
+// control's text inside its own area, fonts that keep every box on screen.
+constexpr double kMaxSpacingPixels = 16;
+constexpr double kMaxFontPixels = 32;
+
+// A decimal number with a point, read the same under every locale (the C
+// library's reader takes the locale's decimal comma).
+double decimal(const std::string& number)
+{
+    double value = 0, scale = 1;
+    bool fraction = false;
+    for (const char c : number) {
+        if (c == '.') {
+            fraction = true;
+        } else if (c >= '0' && c <= '9') {
+            if (fraction)
+                value += (c - '0') * (scale /= 10);
+            else
+                value = value * 10 + (c - '0');
+        }
+    }
+    return number[0] == '-' ? -value : value;
+}
+
+// Checks the lengths of a declaration's value that set a size: those of
+// paddings, borders and outlines (a bare number counts as pixels) and of
+// fonts (only numbers with a unit: a bare one is a weight). Lengths inside
+// parentheses (colours, gradients, urls) set no size. Returns why a length
+// is refused, or nothing.
+std::string sizeProblem(const std::string& name, const std::string& value)
+{
+    const bool font = startsWith(name, "font");
+    if (!font && !startsWith(name, "padding") && !startsWith(name, "border") && !startsWith(name, "outline"))
+        return {};
+    if (name == "font-weight" || name == "font-family" || name == "font-style")
+        return {};
+    const double limit = font ? kMaxFontPixels : kMaxSpacingPixels;
+    int depth = 0;
+    char quote = 0;
+    for (std::size_t i = 0; i < value.size();) {
+        const char c = value[i];
+        if (quote) {
+            quote = c == quote ? 0 : quote;
+            ++i;
+            continue;
+        }
+        if (c == '"' || c == '\'') {
+            quote = c;
+            ++i;
+            continue;
+        }
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        // A word (a colour's #hex, a name, a gradient's name) is no length.
+        const bool wordStart = c == '#' || c == '_' || (isLetterOrDigit(c) && !(c >= '0' && c <= '9'));
+        if (wordStart) {
+            while (i < value.size() && (isLetterOrDigit(value[i]) || value[i] == '#' || value[i] == '-' || value[i] == '_'))
+                ++i;
+            continue;
+        }
+        const bool numberStart = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+';
+        if (!numberStart || depth > 0) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        if (c == '-' || c == '+')
+            ++i;
+        while (i < value.size() && ((value[i] >= '0' && value[i] <= '9') || value[i] == '.'))
+            ++i;
+        const std::string number = value.substr(start, i - start);
+        std::string unit;
+        for (; i < value.size() && isLetterOrDigit(value[i]); ++i)
+            unit += (value[i] >= 'A' && value[i] <= 'Z') ? static_cast<char>(value[i] - 'A' + 'a') : value[i];
+        if (number.find_first_of("0123456789") == std::string::npos)
+            continue;
+        if (font && unit.empty() && name != "font-size")
+            continue;  // a weight
+        double pixels = decimal(number);
+        if (unit == "pt")
+            pixels *= 96.0 / 72.0;
+        else if (unit == "em")
+            pixels *= 16;
+        else if (unit == "ex")
+            pixels *= 8;
+        else if (!unit.empty() && unit != "px")
+            return name + ": " + number + unit + " is no length a skin may use (px, pt, em or ex)";
+        if (pixels < 0)
+            return name + ": " + number + unit + " is less than nothing";
+        if (pixels > limit)
+            return name + ": " + number + unit + " is larger than a skin may make it (at most " +
+                   std::to_string(static_cast<int>(limit)) + "px)";
+    }
+    return {};
 }
 
 class SheetReader {
@@ -228,7 +328,13 @@ private:
             ++pos_;
             if (!isLookProperty(name))
                 fail(name + " changes more than the look of the window");
-            block += " " + name + ": " + readValue() + ";";
+            const std::size_t valueStart = pos_;
+            const std::string value = readValue();
+            if (const std::string problem = sizeProblem(name, value); !problem.empty()) {
+                pos_ = valueStart;
+                fail(problem);
+            }
+            block += " " + name + ": " + value + ";";
         }
     }
 

@@ -105,3 +105,37 @@ TEST(SkinSheet, TheVerdictDoesNotDependOnTheLocale)
     std::setlocale(LC_ALL, before.c_str());
     EXPECT_EQ(verdict.rfind("accepted as: ", 0), 0u) << verdict;
 }
+
+TEST(SkinSheet, MarginsAndOutsizedLengthsAreRefused)
+{
+    // A margin moves where a button takes its clicks, even only while hovered.
+    EXPECT_EQ(refusal("QPushButton:hover {\n margin-left: 200px; }"),
+              "line 2: margin-left changes more than the look of the window");
+    EXPECT_EQ(refusal("QPushButton { margin: 0; }"), "line 1: margin changes more than the look of the window");
+    // A box whose text and button end up off the screen.
+    EXPECT_EQ(refusal("QMessageBox QLabel { padding: 3000px; font-size: 300px; }"),
+              "line 1: padding: 3000px is larger than a skin may make it (at most 16px)");
+    const std::pair<const char*, const char*> refused[] = {
+        {"QLabel { font-size: 300px; }", "font-size: 300px is larger than a skin may make it (at most 32px)"},
+        {"QLabel { font: bold 30pt \"Liberation Sans\"; }", "font: 30pt is larger"},
+        {"QLabel { font-size: 3em; }", "font-size: 3em is larger"},
+        {"QPushButton { border: 40 solid red; }", "border: 40 is larger"},
+        {"QPushButton { border-image: url(a.png) 90 90 90 90; }", "border-image: 90 is larger"},
+        {"QPushButton { padding: 2px -6px; }", "padding: -6px is less than nothing"},
+        {"QPushButton { padding-top: 2cm; }", "padding-top: 2cm is no length a skin may use"},
+        {"QPushButton { outline-width: 17.5px; }", "outline-width: 17.5px is larger"},
+    };
+    for (const auto& [sheet, why] : refused)
+        EXPECT_NE(refusal(sheet).find(why), std::string::npos) << sheet << " -> " << refusal(sheet);
+
+    // Colours, gradients, urls and weights are no sizes; sizes within bounds pass.
+    const char* accepted[] = {
+        "QPushButton { border: 2px solid rgb(255, 0, 0); border-radius: 8px; padding: 2px 8px; }",
+        "QLabel { font: bold 700 14pt \"Liberation Sans 2000\"; font-weight: 900; font-size: 2em; }",
+        "QPushButton { border-image: url(a300.png) 4 4 4 4 stretch; background: #123456; }",
+        "QPushButton { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #f7b55a, stop: 1 red); }",
+        "QPushButton { padding: 16px; outline: 0.5px dotted blue; }",
+    };
+    for (const char* sheet : accepted)
+        EXPECT_EQ(refusal(sheet).rfind("accepted as: ", 0), 0u) << sheet << " -> " << refusal(sheet);
+}

@@ -136,6 +136,13 @@ std::vector<Row> rows()
                                 "#Form1 { qproperty-windowTitle: \"Hijacked\"; min-width: 2000px; }\n");
          },
          {100}},
+        {"skin that moves where the buttons take clicks",
+         [](const TempFolder& f) { f.write(files::kSkin, "QPushButton:hover { margin-left: 200px; }\n"); }, {100}},
+        {"skin that pushes a box off the screen",
+         [](const TempFolder& f) {
+             f.write(files::kSkin, "QMessageBox QLabel { padding: 3000px; font-size: 300px; }\n");
+         },
+         {100}},
         {"no audio device", [](const TempFolder&) {}, {}, true, false, true},
         {"home page launcher fails", [](const TempFolder&) {}, {108}, true, true},
     };
