@@ -76,7 +76,14 @@ hears correct "$SESSION_DIR/drop.raw"
 
 # The other forty-nine, then the congratulation with its clip.
 for i in $(seq 1 48); do drop_name "$i" "$i"; done
-wait_for_silence  # a slow machine may still be playing the last chime
+# A loaded machine may be behind the pointer: wait until the quiz has taken
+# the last drop (its name is gone from the panel) and its chime has ended.
+for _ in $(seq 50); do
+  shot caught-up
+  [ "$(name_white caught-up 48)" = 0 ] && break
+  sleep 0.2
+done
+wait_for_silence
 start_recording "$SESSION_DIR/fiftieth.raw"
 drop_name 49 49
 sleep 2.5
