@@ -8,6 +8,7 @@
 #include "Main.h"
 #include "QtMessageBoxes.h"
 #include "SessionPlatform.h"
+#include "PictureSizeReader.h"
 #include "SkinFramework.h"
 #include "WaylandCompositor.h"
 
@@ -49,7 +50,8 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     Services services{boxes, player, info, faults};
     Board board(services);
     Form1 window(board);
-    SkinFramework skin([&window](std::int64_t handle, const std::string& sheet) { window.applySkin(handle, sheet); });
+    SkinFramework skin([&window](std::int64_t handle, const std::string& sheet) { window.applySkin(handle, sheet); },
+                       readPictureSize);
     SeededRandom random;
     DesktopLauncher launcher;
 

@@ -3,6 +3,7 @@
 #include "RuntimeError.h"
 #include "SkinSheet.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -40,6 +41,55 @@ bool validUtf8(const std::string& s)
     return true;
 }
 
+// Checks the pictures a skin names before Qt opens any of them: each a plain
+// file (a FIFO or device could block the start for ever, a /proc entry has
+// no end), small, not compressed (an SVG can unpack to gigabytes), of a size
+// its reader can tell without decoding it, and all of them together within
+// the pixel budget. Relative names are found beside the skin file.
+class PictureCheck {
+public:
+    PictureCheck(std::filesystem::path folder, const PictureSizer& sizer) : folder_(std::move(folder)), sizer_(sizer) {}
+
+    std::string operator()(const std::string& url)
+    {
+        std::filesystem::path path(url);
+        if (path.is_relative())
+            path = folder_ / path;
+        const std::string where = path.lexically_normal().string();
+        if (std::find(seen_.begin(), seen_.end(), where) != seen_.end())
+            return where;  // counted once however often it is named
+        const std::string picture = "the picture " + url;
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec))
+            throw RuntimeError(picture + " is not a plain file");
+        const auto bytes = std::filesystem::file_size(path, ec);
+        if (ec || bytes == 0)
+            throw RuntimeError(picture + " is empty");
+        if (bytes > skin::kMaxPictureBytes)
+            throw RuntimeError(picture + " is larger than 4 MiB");
+        char magic[2] = {};
+        std::ifstream(path, std::ios::binary).read(magic, 2);
+        if (static_cast<unsigned char>(magic[0]) == 0x1F && static_cast<unsigned char>(magic[1]) == 0x8B)
+            throw RuntimeError(picture + " is compressed");
+        const std::optional<PictureSize> size = sizer_ ? sizer_(where) : std::nullopt;
+        if (!size || size->width <= 0 || size->height <= 0)
+            throw RuntimeError(picture + " is no picture whose size can be read");
+        const long long room = skin::kMaxPixels - pixels_;
+        if (size->width > room || size->height > room || size->width * size->height > room)
+            throw RuntimeError(picture + " has more pixels than a skin may hold (" +
+                               std::to_string(skin::kMaxPixels) + " in all)");
+        pixels_ += size->width * size->height;
+        seen_.push_back(where);
+        return where;
+    }
+
+private:
+    std::filesystem::path folder_;
+    const PictureSizer& sizer_;
+    std::vector<std::string> seen_;
+    long long pixels_ = 0;
+};
+
 } // namespace
 
 std::string readSkinFile(const std::string& path)
@@ -73,7 +123,8 @@ void SkinFramework::load(const std::string& path)
     loaded_ = false;
     const std::string text = readSkinFile(path);
     try {
-        styleSheet_ = checkedSkinSheet(text);
+        styleSheet_ = checkedSkinSheet(
+            text, PictureCheck(std::filesystem::absolute(std::filesystem::path(path)).parent_path(), sizer_));
     } catch (const RuntimeError& e) {
         throw RuntimeError("The skin file " + path + " cannot be used: " + e.what());
     }

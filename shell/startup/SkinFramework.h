@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -27,13 +28,30 @@ inline constexpr int kFlags = 1;         // property: 32-bit flags
 inline constexpr int kOption5 = 5;       // property: boolean option
 inline constexpr int kOption10 = 10;     // property: boolean option
 inline constexpr std::size_t kMaxFileBytes = 1 << 20;
+// A picture a skin names: a plain file of at most this size, and all the
+// pictures of a skin together of at most as many pixels as four windows at
+// twice the screen's scale (784 x 624 each at a scale of one).
+inline constexpr std::uintmax_t kMaxPictureBytes = 4u << 20;
+inline constexpr long long kMaxPixels = 4LL * (2 * 784) * (2 * 624);
 } // namespace skin
+
+// The width and height of a picture file as its reader finds them without
+// decoding the picture, or nothing when it cannot tell.
+struct PictureSize {
+    long long width = 0;
+    long long height = 0;
+};
+using PictureSizer = std::function<std::optional<PictureSize>(const std::string& path)>;
 
 class SkinFramework : public SkinEngine {
 public:
     // Called by the apply call with the window's handle and the style sheet.
     using Applier = std::function<void(std::int64_t handle, const std::string& styleSheet)>;
-    explicit SkinFramework(Applier applier) : applier_(std::move(applier)) {}
+    // Without a sizer, a skin that names a picture does not load.
+    explicit SkinFramework(Applier applier, PictureSizer sizer = {})
+        : applier_(std::move(applier)), sizer_(std::move(sizer))
+    {
+    }
 
     DispValue invoke(int dispId, CallKind kind, const std::vector<DispValue>& args) override;
 
@@ -44,6 +62,7 @@ private:
     void load(const std::string& path);
 
     Applier applier_;
+    PictureSizer sizer_;
     std::string styleSheet_;
     bool loaded_ = false;
     std::int32_t flags_ = 0;

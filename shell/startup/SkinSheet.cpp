@@ -139,9 +139,43 @@ std::string sizeProblem(const std::string& name, const std::string& value)
     return {};
 }
 
+// Hands every url(...) of a value to the check and writes it anew, quoted,
+// with the path the check returns.
+std::string withCheckedPictures(const std::string& value, const SkinPictureCheck& picture)
+{
+    std::string out;
+    std::size_t i = 0;
+    while (i < value.size()) {
+        const bool url = value.size() - i >= 4 && (value[i] == 'u' || value[i] == 'U') &&
+                         (value[i + 1] == 'r' || value[i + 1] == 'R') && (value[i + 2] == 'l' || value[i + 2] == 'L') &&
+                         value[i + 3] == '(' && (i == 0 || !isLetterOrDigit(value[i - 1]));
+        if (!url) {
+            out += value[i++];
+            continue;
+        }
+        const std::size_t close = value.find(')', i + 4);
+        if (close == std::string::npos)
+            throw RuntimeError("a url is not closed");
+        std::string name = value.substr(i + 4, close - i - 4);
+        const std::size_t first = name.find_first_not_of(" \t\r\n");
+        const std::size_t last = name.find_last_not_of(" \t\r\n");
+        name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+        if (name.size() >= 2 && (name.front() == '"' || name.front() == '\'') && name.back() == name.front())
+            name = name.substr(1, name.size() - 2);
+        if (name.empty())
+            throw RuntimeError("a url names no picture");
+        const std::string path = picture(name);
+        if (path.find_first_of("\"'\\{};()\r\n") != std::string::npos)
+            throw RuntimeError("the picture " + name + " lies in a folder whose name a skin cannot write");
+        out += "url(\"" + path + "\")";
+        i = close + 1;
+    }
+    return out;
+}
+
 class SheetReader {
 public:
-    explicit SheetReader(const std::string& text) : text_(text) {}
+    SheetReader(const std::string& text, const SkinPictureCheck& picture) : text_(text), picture_(picture) {}
 
     std::string read()
     {
@@ -334,19 +368,29 @@ private:
                 pos_ = valueStart;
                 fail(problem);
             }
-            block += " " + name + ": " + value + ";";
+            std::string written = value;
+            if (picture_) {
+                try {
+                    written = withCheckedPictures(value, picture_);
+                } catch (const RuntimeError& e) {
+                    pos_ = valueStart;
+                    fail(e.what());
+                }
+            }
+            block += " " + name + ": " + written + ";";
         }
     }
 
     const std::string& text_;
+    const SkinPictureCheck& picture_;
     std::size_t pos_ = 0;
 };
 
 } // namespace
 
-std::string checkedSkinSheet(const std::string& text)
+std::string checkedSkinSheet(const std::string& text, const SkinPictureCheck& picture)
 {
-    return SheetReader(text).read();
+    return SheetReader(text, picture).read();
 }
 
 } // namespace orrinvale

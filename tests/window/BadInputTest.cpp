@@ -6,9 +6,13 @@
 #include "Form1.h"
 #include "FormLoad.h"
 #include "MediaClipPlayer.h"
+#include "PictureSizeReader.h"
+
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -143,6 +147,29 @@ std::vector<Row> rows()
              f.write(files::kSkin, "QMessageBox QLabel { padding: 3000px; font-size: 300px; }\n");
          },
          {100}},
+        {"skin naming a picture beside it",
+         [](const TempFolder& f) {
+             std::filesystem::create_directories(f / "x/pics");
+             QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString((f / "x/pics/b.png").string()), "PNG");
+             f.write(files::kSkin, "QPushButton { border-image: url(pics/b.png) 1 1 1 1; }\n");
+         },
+         {}},
+        {"skin naming a picture that never ends",
+         [](const TempFolder& f) {
+             std::filesystem::create_directories(f / "x");
+             mkfifo((f / "x/pipe.png").c_str(), 0600);
+             f.write(files::kSkin, "QPushButton { border-image: url(pipe.png); }\n");
+         },
+         {100}},
+        {"skin naming a picture of 5700 x 5700 pixels",
+         [](const TempFolder& f) {
+             std::filesystem::create_directories(f / "x");
+             QImage huge(5700, 5700, QImage::Format_Mono);
+             huge.fill(0);
+             ASSERT_TRUE(huge.save(QString::fromStdString((f / "x/huge.png").string()), "PNG"));
+             f.write(files::kSkin, "QPushButton { background-image: url(huge.png); }\n");
+         },
+         {100}},
         {"no audio device", [](const TempFolder&) {}, {}, true, false, true},
         {"home page launcher fails", [](const TempFolder&) {}, {108}, true, true},
     };
@@ -187,7 +214,8 @@ TEST(BadInput, EveryRowReportsExactlyWhatItShouldAndPlayOnWorks)
         Services services{boxes, player, app};
         Board board(services);
         Form1 form(board);
-        SkinFramework skin([&form](std::int64_t h, const std::string& sheet) { form.applySkin(h, sheet); });
+        SkinFramework skin([&form](std::int64_t h, const std::string& sheet) { form.applySkin(h, sheet); },
+                           readPictureSize);
         FixedRandom draw(row.launcherFails ? 0.065 : 0.5);
         RecordingLauncher launcher(row.launcherFails);
         StartUp startUp{board, form, skin, draw, launcher, [] { return 1.0; }, "https://orrinvale.example/"};
