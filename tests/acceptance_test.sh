@@ -54,20 +54,14 @@ hears() {
 
 # A wrong drop: Texas (42) onto Oklahoma (35) leaves it in the panel.
 shot before
-start_recording "$SESSION_DIR/wrong-drop.raw"
-drop_name 42 35
-sleep 1
-stop_recording
+record_clip "$SESSION_DIR/wrong-drop.raw" drop_name 42 35
 shot wrong
 hears wrong "$SESSION_DIR/wrong-drop.raw"
 check "a wrong drop leaves Texas in the panel" gt "$(name_white wrong 42)" 0.05
 check "a wrong drop shows no map name" [ "$(mapname_dark wrong 42)" = "$(mapname_dark before 42)" ]
 
 # A correct drop with the sink recorded: Alabama (0) onto Alabama.
-start_recording "$SESSION_DIR/drop.raw"
-drop_name 0 0
-sleep 1.2
-stop_recording
+record_clip "$SESSION_DIR/drop.raw" drop_name 0 0
 shot correct
 check "Alabama was in the panel before" gt "$(name_white before 0)" 0.05
 check "a correct drop hides Alabama in the panel" [ "$(name_white correct 0)" = 0 ]
@@ -84,10 +78,7 @@ for _ in $(seq 50); do
   sleep 0.2
 done
 wait_for_silence
-start_recording "$SESSION_DIR/fiftieth.raw"
-drop_name 49 49
-sleep 2.5
-stop_recording
+record_clip "$SESSION_DIR/fiftieth.raw" drop_name 49 49
 hears complete "$SESSION_DIR/fiftieth.raw"
 box=""
 for _ in $(seq 50); do

@@ -76,6 +76,25 @@ stop_recording() {
   kill -INT "$RECORDER" 2>/dev/null || true
   wait "$RECORDER" 2>/dev/null || true
 }
+# Records into a file while a command runs and until the sound it starts has
+# ended: on a loaded machine the quiz may answer late, so a fixed time could
+# cut a clip short. Waits up to 10 s for sound, then for 0.3 s of silence.
+record_clip() {
+  local file=$1 heard=false _
+  shift
+  start_recording "$file"
+  "$@"
+  for _ in $(seq 100); do
+    sleep 0.1
+    if ! $heard; then
+      awk -v p="$(peak_of "$file" 1)" 'BEGIN { exit !(p >= 0.002) }' && heard=true
+    else
+      tail -c 26460 "$file" >"$SESSION_DIR/last.raw"  # the last 0.3 s
+      awk -v p="$(peak_of "$SESSION_DIR/last.raw" 1)" 'BEGIN { exit !(p < 0.002) }' && break
+    fi
+  done
+  stop_recording
+}
 
 # Sound in a raw 44.1 kHz 16-bit file of the given channels, mixed to one,
 # at the given volume (1 unless given): the seconds from its first to its
