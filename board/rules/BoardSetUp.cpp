@@ -36,7 +36,9 @@ void Board::setUp(ErrorTrap& trap)
         if (!trap.step(136, [&] { line = file.readLine(); }))
             break;
         std::vector<std::string> fields;
-        trap.step(138, [&] { fields = splitFields(line); });
+        // Only a record's name and code are read: the fields after them are
+        // never kept (a line of commas would otherwise be millions of strings).
+        trap.step(138, [&] { fields = splitFields(line, 2); });
         // A line may be megabytes long: the line and its fields are not held
         // twice longer than needed, and each field moves into its slot.
         std::string().swap(line);

@@ -81,13 +81,13 @@ std::string StateTableFile::readLine()
     return decodeWindows1252(bytes);
 }
 
-std::vector<std::string> splitFields(const std::string& line)
+std::vector<std::string> splitFields(const std::string& line, std::size_t most)
 {
     std::vector<std::string> fields;
     if (line.empty())
         return fields;
     std::size_t start = 0;
-    for (;;) {
+    while (fields.size() < most) {
         const std::size_t comma = line.find(',', start);
         fields.push_back(line.substr(start, comma - start));
         if (comma == std::string::npos)

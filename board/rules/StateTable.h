@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,8 +44,10 @@ private:
 };
 
 // Splits a line at every comma; no quoting and no trimming. An empty line has
-// no fields at all.
-std::vector<std::string> splitFields(const std::string& line);
+// no fields at all. Only the first `most` fields are returned: a line of
+// millions of commas must not become millions of strings.
+std::vector<std::string> splitFields(const std::string& line,
+                                     std::size_t most = std::numeric_limits<std::size_t>::max());
 
 // Decodes the table's single-byte text. The table is read as Windows-1252,
 // the Western code page, on every platform, so a file reads the same anywhere.

@@ -41,6 +41,10 @@ TEST(StateTableFile, SplitsAtEveryCommaWithoutQuotingOrTrimming)
     EXPECT_EQ(splitFields("Alabama, AL"), (std::vector<std::string>{"Alabama", " AL"}));
     EXPECT_EQ(splitFields("\"A,B\",C,"), (std::vector<std::string>{"\"A", "B\"", "C", ""}));
     EXPECT_EQ(splitFields(","), (std::vector<std::string>{"", ""}));
+    // Only the fields asked for, whatever follows them.
+    EXPECT_EQ(splitFields("Alabama,AL,x,y", 2), (std::vector<std::string>{"Alabama", "AL"}));
+    EXPECT_EQ(splitFields("Alabama", 2), (std::vector<std::string>{"Alabama"}));
+    EXPECT_EQ(splitFields(std::string(1000000, ','), 2), (std::vector<std::string>{"", ""}));
 }
 
 TEST(StateTableFile, DecodesWindows1252)
