@@ -6,10 +6,11 @@
 #include "Form1.h"
 #include "FormLoad.h"
 #include "Main.h"
+#include "PictureSizeReader.h"
 #include "QtMessageBoxes.h"
 #include "SessionPlatform.h"
-#include "PictureSizeReader.h"
 #include "SkinFramework.h"
+#include "StyleSheetVerdict.h"
 #include "WaylandCompositor.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     Board board(services);
     Form1 window(board);
     SkinFramework skin([&window](std::int64_t handle, const std::string& sheet) { window.applySkin(handle, sheet); },
-                       readPictureSize);
+                       readPictureSize, qtReadsStyleSheet);
     SeededRandom random;
     DesktopLauncher launcher;
 

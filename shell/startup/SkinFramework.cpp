@@ -125,6 +125,10 @@ void SkinFramework::load(const std::string& path)
     try {
         styleSheet_ = checkedSkinSheet(
             text, PictureCheck(std::filesystem::absolute(std::filesystem::path(path)).parent_path(), sizer_));
+        if (verdict_ && !verdict_(styleSheet_)) {
+            styleSheet_.clear();
+            throw RuntimeError("it is no style sheet Qt can read");
+        }
     } catch (const RuntimeError& e) {
         throw RuntimeError("The skin file " + path + " cannot be used: " + e.what());
     }

@@ -42,14 +42,17 @@ struct PictureSize {
     long long height = 0;
 };
 using PictureSizer = std::function<std::optional<PictureSize>(const std::string& path)>;
+// Whether the toolkit reads a style sheet whole (it drops one it cannot).
+using SheetVerdict = std::function<bool(const std::string& styleSheet)>;
 
 class SkinFramework : public SkinEngine {
 public:
     // Called by the apply call with the window's handle and the style sheet.
     using Applier = std::function<void(std::int64_t handle, const std::string& styleSheet)>;
-    // Without a sizer, a skin that names a picture does not load.
-    explicit SkinFramework(Applier applier, PictureSizer sizer = {})
-        : applier_(std::move(applier)), sizer_(std::move(sizer))
+    // Without a sizer, a skin that names a picture does not load; without a
+    // verdict, the sheet is taken as our own check reads it.
+    explicit SkinFramework(Applier applier, PictureSizer sizer = {}, SheetVerdict verdict = {})
+        : applier_(std::move(applier)), sizer_(std::move(sizer)), verdict_(std::move(verdict))
     {
     }
 
@@ -63,6 +66,7 @@ private:
 
     Applier applier_;
     PictureSizer sizer_;
+    SheetVerdict verdict_;
     std::string styleSheet_;
     bool loaded_ = false;
     std::int32_t flags_ = 0;

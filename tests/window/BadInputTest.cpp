@@ -7,6 +7,7 @@
 #include "FormLoad.h"
 #include "MediaClipPlayer.h"
 #include "PictureSizeReader.h"
+#include "StyleSheetVerdict.h"
 
 #include <sys/stat.h>
 
@@ -147,6 +148,10 @@ std::vector<Row> rows()
              f.write(files::kSkin, "QMessageBox QLabel { padding: 3000px; font-size: 300px; }\n");
          },
          {100}},
+        {"skin our check reads but Qt cannot",
+         [](const TempFolder& f) { f.write(files::kSkin, ") QPushButton { color: red; }\n"); }, {100}},
+        {"skin with a selector Qt cannot read",
+         [](const TempFolder& f) { f.write(files::kSkin, "QPushButton[ { color: red; }\n"); }, {100}},
         {"skin naming a picture beside it",
          [](const TempFolder& f) {
              std::filesystem::create_directories(f / "x/pics");
@@ -215,7 +220,7 @@ TEST(BadInput, EveryRowReportsExactlyWhatItShouldAndPlayOnWorks)
         Board board(services);
         Form1 form(board);
         SkinFramework skin([&form](std::int64_t h, const std::string& sheet) { form.applySkin(h, sheet); },
-                           readPictureSize);
+                           readPictureSize, qtReadsStyleSheet);
         FixedRandom draw(row.launcherFails ? 0.065 : 0.5);
         RecordingLauncher launcher(row.launcherFails);
         StartUp startUp{board, form, skin, draw, launcher, [] { return 1.0; }, "https://orrinvale.example/"};
