@@ -1,25 +1,78 @@
 // The skin engine's load and apply calls over any skin file: a style sheet
-// comes out as a checked sheet, or the load fails with a RuntimeError.
+// comes out as a checked sheet, or the load fails with a RuntimeError. An
+// input may carry a picture after a line "--picture--", written beside the
+// skin as p.png; pictures are sized by their PNG header, and whatever loads
+// keeps to the skin's pixel budget.
 #include "FuzzFile.h"
 #include "RuntimeError.h"
 #include "SkinFramework.h"
 #include "SkinSheet.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <vector>
 
 using namespace orrinvale;
 
+namespace {
+
+std::optional<PictureSize> pngSize(const std::string& path)
+{
+    unsigned char header[24] = {};
+    std::ifstream(path, std::ios::binary).read(reinterpret_cast<char*>(header), sizeof header);
+    if (header[0] != 0x89 || header[1] != 'P' || header[2] != 'N' || header[3] != 'G')
+        return std::nullopt;
+    auto be = [&](int at) {
+        return (static_cast<long long>(header[at]) << 24) | (header[at + 1] << 16) | (header[at + 2] << 8) |
+               header[at + 3];
+    };
+    return PictureSize{be(16), be(20)};
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::string separator = "\n--picture--\n";
+    const std::size_t cut = input.find(separator);
+    const std::string sheet = input.substr(0, cut);
     const auto path = fuzzing::scratchFolder() / "o.cjs";
-    fuzzing::writeFile(path, data, size);
+    const auto picture = fuzzing::scratchFolder() / "p.png";
+    std::filesystem::remove(picture);
+    if (cut != std::string::npos) {
+        const std::string bytes = input.substr(cut + separator.size());
+        fuzzing::writeFile(picture, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
+    fuzzing::writeFile(path, reinterpret_cast<const std::uint8_t*>(sheet.data()), sheet.size());
+
     std::string applied;
-    SkinFramework engine([&applied](std::int64_t, const std::string& sheet) { applied = sheet; });
+    SkinFramework engine([&applied](std::int64_t, const std::string& sheet) { applied = sheet; }, pngSize);
     try {
         engine.invoke(skin::kLoadSkin, CallKind::Method, {path.string(), std::string()});
         engine.invoke(skin::kApplyWindow, CallKind::Method, {std::int32_t{1}});
         // What reaches Qt is a sheet the check reads back unchanged.
         if (applied.find('\0') != std::string::npos || checkedSkinSheet(applied) != applied)
+            std::abort();
+        // And every picture its declarations name is a plain file, all of
+        // them within the budget (each counted once, as the engine does).
+        long long pixels = 0;
+        std::vector<std::string> counted;
+        for (std::size_t open = applied.find('{'); open != std::string::npos; open = applied.find('{', open + 1)) {
+            const std::string block = applied.substr(open, applied.find('}', open) - open);
+            for (std::size_t at = block.find("url(\""); at != std::string::npos; at = block.find("url(\"", at + 1)) {
+                const std::string named = block.substr(at + 5, block.find("\")", at) - at - 5);
+                const std::optional<PictureSize> size = pngSize(named);
+                if (!size || !std::filesystem::is_regular_file(named))
+                    std::abort();
+                if (std::find(counted.begin(), counted.end(), named) == counted.end()) {
+                    counted.push_back(named);
+                    pixels += size->width * size->height;
+                }
+            }
+        }
+        if (pixels > skin::kMaxPixels)
             std::abort();
     } catch (const RuntimeError&) {
     }
