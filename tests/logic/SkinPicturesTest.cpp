@@ -80,7 +80,7 @@ TEST(SkinPictures, FilesThatCouldHangOrExhaustTheQuizAreRefusedWithTheirLine)
         {"folder.png", "line 2: the picture folder.png is not a plain file"},
         {"missing.png", "line 2: the picture missing.png is not a plain file"},
         {"/proc/self/status", "line 2: the picture /proc/self/status is empty"},
-        {"/dev/stdin", "line 2: the picture /dev/stdin is not a plain file"},
+        {"/dev/null", "line 2: the picture /dev/null is not a plain file"},
         {"empty.png", "line 2: the picture empty.png is empty"},
         {"huge.png", "line 2: the picture huge.png is larger than 4 MiB"},
         {"packed.svgz", "line 2: the picture packed.svgz is compressed"},
