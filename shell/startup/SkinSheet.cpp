@@ -13,9 +13,21 @@ namespace {
 // Character classes of the sheet's syntax, ASCII only: the C library's
 // follow the user's locale (Qt sets it), and a sheet must read the same
 // everywhere (under a Turkish locale 'I' is no upper-case 'i').
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 bool isLetterOrDigit(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    return isLetter(c) || isDigit(c);
+}
+char asciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 bool isBlank(char c)
 {
@@ -58,7 +70,7 @@ double decimal(const std::string& number)
     for (const char c : number) {
         if (c == '.') {
             fraction = true;
-        } else if (c >= '0' && c <= '9') {
+        } else if (isDigit(c)) {
             if (fraction)
                 value += (c - '0') * (scale /= 10);
             else
@@ -97,13 +109,13 @@ std::string sizeProblem(const std::string& name, const std::string& value)
         }
         depth += c == '(' ? 1 : c == ')' ? -1 : 0;
         // A word (a colour's #hex, a name, a gradient's name) is no length.
-        const bool wordStart = c == '#' || c == '_' || (isLetterOrDigit(c) && !(c >= '0' && c <= '9'));
+        const bool wordStart = c == '#' || c == '_' || isLetter(c);
         if (wordStart) {
             while (i < value.size() && (isLetterOrDigit(value[i]) || value[i] == '#' || value[i] == '-' || value[i] == '_'))
                 ++i;
             continue;
         }
-        const bool numberStart = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+';
+        const bool numberStart = isDigit(c) || c == '.' || c == '-' || c == '+';
         if (!numberStart || depth > 0) {
             ++i;
             continue;
@@ -111,12 +123,12 @@ std::string sizeProblem(const std::string& name, const std::string& value)
         const std::size_t start = i;
         if (c == '-' || c == '+')
             ++i;
-        while (i < value.size() && ((value[i] >= '0' && value[i] <= '9') || value[i] == '.'))
+        while (i < value.size() && (isDigit(value[i]) || value[i] == '.'))
             ++i;
         const std::string number = value.substr(start, i - start);
         std::string unit;
         for (; i < value.size() && isLetterOrDigit(value[i]); ++i)
-            unit += (value[i] >= 'A' && value[i] <= 'Z') ? static_cast<char>(value[i] - 'A' + 'a') : value[i];
+            unit += asciiLower(value[i]);
         if (number.find_first_of("0123456789") == std::string::npos)
             continue;
         if (font && unit.empty() && name != "font-size")
@@ -146,9 +158,9 @@ std::string withCheckedPictures(const std::string& value, const SkinPictureCheck
     std::string out;
     std::size_t i = 0;
     while (i < value.size()) {
-        const bool url = value.size() - i >= 4 && (value[i] == 'u' || value[i] == 'U') &&
-                         (value[i + 1] == 'r' || value[i + 1] == 'R') && (value[i + 2] == 'l' || value[i + 2] == 'L') &&
-                         value[i + 3] == '(' && (i == 0 || !isLetterOrDigit(value[i - 1]));
+        const bool url = value.size() - i >= 4 && asciiLower(value[i]) == 'u' && asciiLower(value[i + 1]) == 'r' &&
+                         asciiLower(value[i + 2]) == 'l' && value[i + 3] == '(' &&
+                         (i == 0 || !isLetterOrDigit(value[i - 1]));
         if (!url) {
             out += value[i++];
             continue;
@@ -304,7 +316,7 @@ private:
             const char c = peek();
             if (!(isLetterOrDigit(c) || c == '-' || c == '_'))
                 break;
-            name += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+            name += asciiLower(c);
             ++pos_;
         }
         if (peek() == '\\')

@@ -87,10 +87,10 @@ record_clip() {
   for _ in $(seq 100); do
     sleep 0.1
     if ! $heard; then
-      awk -v p="$(peak_of "$file" 1)" 'BEGIN { exit !(p >= 0.002) }' && heard=true
+      is_silent "$file" || heard=true
     else
       tail -c 26460 "$file" >"$SESSION_DIR/last.raw"  # the last 0.3 s
-      awk -v p="$(peak_of "$SESSION_DIR/last.raw" 1)" 'BEGIN { exit !(p < 0.002) }' && break
+      is_silent "$SESSION_DIR/last.raw" && break
     fi
   done
   stop_recording
@@ -108,6 +108,10 @@ peak_of() {
   sox -t raw -r 44100 -e signed -b 16 -c "$2" "$1" -n remix - stat 2>&1 |
     awk '/Maximum amplitude/ { print $3; found = 1 } END { if (!found) print 0 }'
 }
+# True when a mono recording holds nothing above 0.2% of full scale.
+is_silent() {
+  awk -v p="$(peak_of "$1" 1)" 'BEGIN { exit !(p < 0.002) }'
+}
 
 # Waits (up to 10 s) until only silence reaches the sink, so that a clip
 # still playing from before is not heard as part of the next one.
@@ -116,7 +120,7 @@ wait_for_silence() {
   for _ in $(seq 20); do
     timeout 0.5 parec --latency-msec=20 -d quiz.monitor --format=s16le --rate=44100 --channels=1 \
       >"$SESSION_DIR/quiet.raw" 2>/dev/null || true
-    awk -v p="$(peak_of "$SESSION_DIR/quiet.raw" 1)" 'BEGIN { exit !(p < 0.002) }' && return 0
+    is_silent "$SESSION_DIR/quiet.raw" && return 0
   done
   echo "the sink did not fall silent within 10 s" >&2
 }
