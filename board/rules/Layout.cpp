@@ -199,4 +199,15 @@ const std::array<StackEntry, 13> kStacking{{
     {Layer::Line, 7, 7},
 }};
 
+std::string_view shownPart(std::string_view caption)
+{
+    constexpr std::size_t kMostShown = 1024;
+    if (caption.size() <= kMostShown)
+        return caption;
+    std::size_t end = kMostShown;
+    while (end > 0 && (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80)
+        --end;  // not inside a UTF-8 sequence
+    return caption.substr(0, end);
+}
+
 } // namespace orrinvale::layout

@@ -74,6 +74,13 @@ extern const std::array<MapName, kStateCount> kMapNames;
 extern const std::array<LeaderLine, kLineCount> kLeaderLines;
 extern const std::array<HitRect, kRegionCount> kHitRects;
 
+// The part of a name's caption that can show in its box, or be read out.
+// Laying out text costs some 40 bytes a character, and a state table may hold
+// a name of many megabytes. The box is 113 pixels wide and every character
+// with a width takes at least one of them, so a thousand characters always
+// fill it.
+std::string_view shownPart(std::string_view caption);
+
 // Box of the draggable name labels(i): five columns of ten, column-major.
 RectTw nameBox(int index);
 

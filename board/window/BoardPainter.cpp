@@ -1,5 +1,6 @@
 #include "BoardPainter.h"
 
+#include "PlayMarks.h"
 #include "QtLayout.h"
 
 #include <QLinearGradient>
@@ -109,25 +110,6 @@ void BoardPainter::paintInstructions(QPainter& p, const RectTw& box, const QStri
     p.drawText(pixelRect(box), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
 }
 
-namespace {
-
-// The part of a name's caption that can show in its box. Laying out text
-// costs some 40 bytes a character, and a state table may hold a name of many
-// megabytes. The box is 113 pixels wide and every character with a width
-// takes at least one of them, so a thousand characters always fill it.
-QString visiblePart(const std::string& caption)
-{
-    constexpr std::size_t kMostShown = 1024;
-    if (caption.size() <= kMostShown)
-        return QString::fromStdString(caption);
-    std::size_t end = kMostShown;
-    while (end > 0 && (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80)
-        --end;  // not inside a UTF-8 sequence
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(end));
-}
-
-} // namespace
-
 void BoardPainter::paintNames(QPainter& p, int first, int last)
 {
     p.setPen(Qt::white);
@@ -139,7 +121,7 @@ void BoardPainter::paintNames(QPainter& p, int first, int last)
         const QRect box = pixelRect(layout::nameBox(i));
         p.save();
         p.setClipRect(box);
-        p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, visiblePart(name.caption));
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shownCaption(name.caption));
         p.restore();
     }
 }
@@ -177,11 +159,7 @@ void BoardPainter::paintDragOutline(QPainter& p)
     if (!drag_.active() || drag_.showsPushPin())
         return;
     // The usual drag outline: a dotted frame of the name's box.
-    QPen pen(Qt::black, 1, Qt::DotLine);
-    pen.setCosmetic(true);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(pixelRect(drag_.outline()).adjusted(0, 0, -1, -1));
+    paintDraggedOutline(p, pixelRect(drag_.outline()));
 }
 
 } // namespace orrinvale

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "PlayAccess.h"
 #include "QtLayout.h"
 #include "RuntimeError.h"
 
@@ -68,6 +69,8 @@ Form1::Form1(Board& board, QWidget* parent)
 
     connect(restart_, &QPushButton::clicked, this, [this] {
         board_.PushButton1_Click();
+        if (access_)
+            access_->boardChanged();
         update();
     });
     connect(exit_, &QPushButton::clicked, this, [this] { board_.PushButton2_Click(*this); });
@@ -94,6 +97,16 @@ void Form1::createFocusHolder()
     setTabOrder(text1_, restart_);
     setTabOrder(restart_, exit_);
     text1_->setFocus();
+    // The names and the map come after Exit in the tab order.
+    access_ = new PlayAccess(this, board_, text1_, exit_, {restart_, exit_});
+    access_->setClickToPlace(clickToPlace_);
+}
+
+void Form1::setClickToPlace(bool on)
+{
+    clickToPlace_ = on;
+    if (access_)
+        access_->setClickToPlace(on);
 }
 
 void Form1::unload()
@@ -164,10 +177,17 @@ void Form1::refreshPointer()
     if (drag_.active()) {
         if (drag_.showsPushPin()) {
             if (pushPin_.shape() != Qt::BitmapCursor)
-                pushPin_ = QCursor(QPixmap(QStringLiteral(":/pushpin.ico")), kPushPinHotX, kPushPinHotY);
+                pushPin_ = QCursor(pushPinPicture(), kPushPinHotX, kPushPinHotY);
             setCursor(pushPin_);
         } else
             setCursor(Qt::ArrowCursor);
+        return;
+    }
+    if (access_ && access_->play().clickToPlace() && access_->play().held()) {
+        // A name picked up by a click rides on the push-pin until it is dropped.
+        if (pushPin_.shape() != Qt::BitmapCursor)
+            pushPin_ = QCursor(pushPinPicture(), kPushPinHotX, kPushPinHotY);
+        setCursor(pushPin_);
         return;
     }
     switch (board_.mousePointer) {
@@ -187,6 +207,10 @@ void Form1::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || drag_.active())
         return;
+    if (access_ && access_->pressedAt(twipsAt(event->position()))) {
+        refreshPointer();
+        return;
+    }
     if (drag_.press(twipsAt(event->position()))) {
         refreshPointer();
         update();
@@ -213,7 +237,10 @@ void Form1::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !drag_.active())
         return;
     update();
+    const int source = drag_.source();
     drag_.release(twipsAt(event->position()));
+    if (access_)
+        access_->releasedAt(source, twipsAt(event->position()));
     refreshPointer();
     update();
 }

@@ -5,6 +5,7 @@
 #include "Board.h"
 #include "BoardPainter.h"
 #include "DragAndDrop.h"
+#include "PlayMarks.h"
 #include "Platform.h"
 
 #include <QCursor>
@@ -16,9 +17,7 @@ class QPushButton;
 
 namespace orrinvale {
 
-// Where the push-pin's tip lies in its 32 x 32 picture.
-inline constexpr int kPushPinHotX = 30;
-inline constexpr int kPushPinHotY = 30;
+class PlayAccess;
 
 class Form1 : public QWidget, public WindowHost {
     Q_OBJECT
@@ -36,11 +35,15 @@ public:
     void applySkin(long long handle, const std::string& styleSheet);
     // Shows the window centred on its screen.
     void showCentred();
+    // A click on a name picks it up, a click on a state drops it there.
+    void setClickToPlace(bool on);
 
     QPushButton* restartButton() const { return restart_; }
     QPushButton* exitButton() const { return exit_; }
     QLineEdit* focusHolder() const { return text1_; }
     const DragAndDrop& drag() const { return drag_; }
+    // Keyboard play and the screen reader's view, there from the first paint on.
+    PlayAccess* access() const { return access_; }
     bool hasHandCursor() const { return hasHand_; }
 
 signals:
@@ -66,6 +69,8 @@ private:
     QPushButton* restart_ = nullptr;
     QPushButton* exit_ = nullptr;
     QLineEdit* text1_ = nullptr;
+    PlayAccess* access_ = nullptr;
+    bool clickToPlace_ = false;
     QCursor hand_;
     bool hasHand_ = false;
     QCursor pushPin_;

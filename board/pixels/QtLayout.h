@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace orrinvale {
@@ -30,5 +31,7 @@ QColor resolveColour(layout::Colour colour, const QPalette& palette);
 
 // The layout's captions are Latin-1.
 QString latin1(std::string_view text);
+// The part of a name from the state table that shows (UTF-8).
+QString shownCaption(const std::string& caption);
 
 } // namespace orrinvale

@@ -44,4 +44,10 @@ QString latin1(std::string_view text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString shownCaption(const std::string& caption)
+{
+    const std::string_view part = layout::shownPart(caption);
+    return QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size()));
+}
+
 } // namespace orrinvale

@@ -1,0 +1,172 @@
+#include "KeyboardPlay.h"
+
+namespace orrinvale {
+
+KeyboardPlay::KeyboardPlay(Board& board, StateMap map)
+    : board_(board), map_(std::move(map)), grid_(board), currentName_(grid_.first()),
+      currentState_(map_.empty() ? -1 : 0)
+{
+}
+
+static std::optional<Direction> directionOf(PlayKey key)
+{
+    switch (key) {
+    case PlayKey::Left: return Direction::Left;
+    case PlayKey::Right: return Direction::Right;
+    case PlayKey::Up: return Direction::Up;
+    case PlayKey::Down: return Direction::Down;
+    default: return std::nullopt;
+    }
+}
+
+Reaction KeyboardPlay::namesKey(PlayKey key)
+{
+    if (!grid_.unplaced(currentName_))
+        currentName_ = grid_.first();
+    if (currentName_ < 0)
+        return {};
+    const int before = currentName_;
+    if (const auto direction = directionOf(key))
+        currentName_ = grid_.step(currentName_, *direction);
+    else if (key == PlayKey::Home)
+        currentName_ = grid_.first();
+    else if (key == PlayKey::End)
+        currentName_ = grid_.last();
+    else if (key == PlayKey::Activate)
+        return pickUp(currentName_);
+    else if (key == PlayKey::Escape)
+        return letGo();
+    if (currentName_ == before)
+        return {};
+    return {Reaction::Moved, currentName_, Stop::Names};
+}
+
+Reaction KeyboardPlay::namesLetter(char letter)
+{
+    const int before = currentName_;
+    currentName_ = grid_.nextStartingWith(currentName_, letter);
+    if (currentName_ == before)
+        return {};
+    return {Reaction::Moved, currentName_, Stop::Names};
+}
+
+Reaction KeyboardPlay::mapKey(PlayKey key)
+{
+    if (map_.empty())
+        return {};
+    const int before = currentState_;
+    if (const auto direction = directionOf(key))
+        currentState_ = map_.neighbour(currentState_, *direction);
+    else if (key == PlayKey::Home)
+        currentState_ = 0;
+    else if (key == PlayKey::End)
+        currentState_ = map_.size() - 1;
+    else if (key == PlayKey::Activate)
+        return dropOn(currentState_);
+    else if (key == PlayKey::Escape)
+        return letGo();
+    if (currentState_ == before)
+        return {};
+    return {Reaction::Moved, -1, Stop::Map};
+}
+
+Reaction KeyboardPlay::pickUp(int name)
+{
+    if (!grid_.unplaced(name))
+        return {};
+    held_ = name;
+    currentName_ = name;
+    return {Reaction::PickedUp, name, map_.empty() ? std::nullopt : std::optional(Stop::Map)};
+}
+
+Reaction KeyboardPlay::dropOn(int state)
+{
+    if (state < 0 || state >= map_.size())
+        return {};
+    currentState_ = state;
+    return dropOnRegion(map_.state(state).regions.front());
+}
+
+Reaction KeyboardPlay::dropOnRegion(int region)
+{
+    if (!held_)
+        return {Reaction::NothingHeld, -1, std::nullopt};
+    if (const auto state = map_.stateOfRegion(region))
+        currentState_ = *state;
+    const int name = *held_;
+    const int before = board_.placedCount;
+    board_.piccoor_DragDrop(static_cast<std::int16_t>(region), name);
+    const int after = board_.placedCount;
+
+    if (after == before + 1) {
+        held_.reset();
+        currentName_ = grid_.nextAfter(name);
+        return {Reaction::Right, name, Stop::Names};
+    }
+    if (before == layout::kStateCount - 1 && after == 0) {
+        // The last name: the congratulations were shown and the board dealt.
+        held_.reset();
+        currentName_ = grid_.first();
+        return {Reaction::Completed, name, Stop::Names};
+    }
+    boardChanged();
+    if (!held_)  // the verdict failed half-way and took the name from the panel
+        return {Reaction::LetGo, name, Stop::Names};
+    return {Reaction::Wrong, name, std::nullopt};
+}
+
+Reaction KeyboardPlay::letGo()
+{
+    if (!held_)
+        return {};
+    const int name = *held_;
+    held_.reset();
+    currentName_ = name;
+    return {Reaction::LetGo, name, Stop::Names};
+}
+
+Reaction KeyboardPlay::pressedAt(PointTw p)
+{
+    if (!clickToPlace_ || !held_)
+        return {};
+    const DropTarget target = dropTargetAt(board_, p);
+    if (target.kind != DropTarget::Region)
+        return {};
+    Reaction reaction = dropOnRegion(target.index);
+    reaction.focus.reset();  // a click moves no keyboard focus
+    return reaction;
+}
+
+Reaction KeyboardPlay::releasedAt(int source, PointTw p)
+{
+    if (!clickToPlace_ || source < 0)
+        return {};
+    const DropTarget target = dropTargetAt(board_, p);
+    if (target.kind != DropTarget::Name || target.index != source)
+        return {};
+    Reaction reaction = pickUp(source);
+    reaction.focus.reset();  // the mouse stays where it is; the keyboard focus too
+    return reaction;
+}
+
+void KeyboardPlay::focusName(int name)
+{
+    if (grid_.unplaced(name))
+        currentName_ = name;
+}
+
+void KeyboardPlay::focusState(int state)
+{
+    if (state >= 0 && state < map_.size())
+        currentState_ = state;
+}
+
+void KeyboardPlay::boardChanged()
+{
+    if (held_ && !grid_.unplaced(*held_))
+        held_.reset();
+    if (!grid_.unplaced(currentName_))
+        currentName_ = grid_.nextAfter(currentName_);
+}
+
+} // namespace orrinvale
