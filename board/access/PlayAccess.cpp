@@ -15,7 +15,8 @@ namespace orrinvale {
 
 PlayAccess::PlayAccess(QWidget* window, Board& board, QWidget* focusHolder, QWidget* lastStop,
                        const std::vector<QWidget*>& buttons)
-    : QObject(window), window_(window), play_(std::make_unique<KeyboardPlay>(board, StateMap(board)))
+    : QObject(window), window_(window), play_(std::make_unique<KeyboardPlay>(board, StateMap(board))),
+      sink_([](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); })
 {
     installAccessibleStops();
     new InstructionsText(window);
@@ -110,13 +111,11 @@ void PlayAccess::react(PlayStop* from, const Reaction& reaction)
     window_->update();  // the board may have changed under the marks
     names_->update();
     map_->update();
-    if (reaction.kind == Reaction::Right || reaction.kind == Reaction::Wrong) {
-        // A placed state is named now; a refused drop changes no name.
-        if (QAccessible::isActive()) {
-            QAccessibleEvent named(map_, QAccessible::NameChanged);
-            named.setChild(play_->currentState());
-            QAccessible::updateAccessibility(&named);
-        }
+    if (reaction.kind == Reaction::Right) {
+        // A placed state is named now.
+        QAccessibleEvent named(map_, QAccessible::NameChanged);
+        named.setChild(play_->currentState());
+        send(named);
     }
     PlayStop* target = from;
     if (reaction.focus)
@@ -133,32 +132,30 @@ void PlayAccess::react(PlayStop* from, const Reaction& reaction)
 void PlayAccess::tellFocus(PlayStop* stop)
 {
     stop->update();
-    if (!QAccessible::isActive() || !stop->hasFocus())
+    if (!stop->hasFocus())
         return;
     const int child = stop->childOfItem(stop->currentItem());
     if (child < 0)
         return;
     QAccessibleEvent focus(stop, QAccessible::Focus);
     focus.setChild(child);
-    QAccessible::updateAccessibility(&focus);
+    send(focus);
 }
 
 void PlayAccess::tell(PlayStop* stop, const QString& text, bool focusEvent)
 {
-    if (!QAccessible::isActive())
-        return;
     const int child = stop->childOfItem(stop->currentItem());
     if (child >= 0) {
         QAccessibleEvent changed(stop, QAccessible::DescriptionChanged);
         changed.setChild(child);
-        QAccessible::updateAccessibility(&changed);
+        send(changed);
     }
     if (focusEvent)
         tellFocus(stop);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (!text.isEmpty()) {
         QAccessibleAnnouncementEvent announcement(stop, text);
-        QAccessible::updateAccessibility(&announcement);
+        send(announcement);
     }
 #else
     Q_UNUSED(text);

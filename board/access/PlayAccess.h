@@ -10,9 +10,11 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace orrinvale {
@@ -44,6 +46,10 @@ public:
     // Something else changed the board: a drag, Restart.
     void boardChanged();
 
+    // Where accessibility events go: Qt's accessibility, or a test's record.
+    using EventSink = std::function<void(QAccessibleEvent*)>;
+    void setEventSink(EventSink sink) { sink_ = std::move(sink); }
+
     void showHelp();
     // F6: from anywhere to the names, and between the names and the map.
     void switchStop();
@@ -52,12 +58,14 @@ private:
     void react(PlayStop* from, const Reaction& reaction);
     void tellFocus(PlayStop* stop);
     void tell(PlayStop* stop, const QString& text, bool focusEvent);
+    void send(QAccessibleEvent& event) { sink_(&event); }
 
     QWidget* window_;
     std::unique_ptr<KeyboardPlay> play_;
     NamesPanel* names_ = nullptr;
     StateMapView* map_ = nullptr;
     ButtonFocusFrame* buttonRing_ = nullptr;
+    EventSink sink_;
 };
 
 } // namespace orrinvale

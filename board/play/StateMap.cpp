@@ -19,9 +19,10 @@ RectTw unite(const RectTw& a, const RectTw& b)
     return {left, top, std::max(a.right(), b.right()) - left, std::max(a.bottom(), b.bottom()) - top};
 }
 
-// How far a move from `from` to `to` goes the given way, and how far it
-// strays across it; nullopt when `to` does not lie that way at all.
-std::optional<long long> moveCost(PointTw from, PointTw to, Direction direction)
+// What a move from `from` to `to` costs the given way: nullopt when `to`
+// does not lie that way at all. Within `cone`, only states no further across
+// than along count (a quarter of the compass around the way asked).
+std::optional<long long> moveCost(PointTw from, PointTw to, Direction direction, bool cone)
 {
     const long long dx = to.x - from.x;
     const long long dy = to.y - from.y;
@@ -33,7 +34,7 @@ std::optional<long long> moveCost(PointTw from, PointTw to, Direction direction)
     case Direction::Up: along = -dy; across = std::llabs(dx); break;
     case Direction::Down: along = dy; across = std::llabs(dx); break;
     }
-    if (along <= 0)
+    if (along <= 0 || (cone && across > along))
         return std::nullopt;
     // Straying sideways costs twice as much as going the way asked, so the
     // nearest state roughly that way wins over a nearer one off to the side.
@@ -82,14 +83,20 @@ StateMap::StateMap(const Board& board)
             const auto direction = static_cast<Direction>(d);
             long long best = std::numeric_limits<long long>::max();
             int chosen = static_cast<int>(i);
-            for (std::size_t j = 0; j < states_.size(); ++j) {
-                if (j == i)
-                    continue;
-                const auto cost = moveCost(states_[i].anchor, states_[j].anchor, direction);
-                if (cost && *cost < best) {
-                    best = *cost;
-                    chosen = static_cast<int>(j);
+            // The nearest state within the quarter that way; when there is
+            // none, the nearest anywhere on that side.
+            for (const bool cone : {true, false}) {
+                for (std::size_t j = 0; j < states_.size(); ++j) {
+                    if (j == i)
+                        continue;
+                    const auto cost = moveCost(states_[i].anchor, states_[j].anchor, direction, cone);
+                    if (cost && *cost < best) {
+                        best = *cost;
+                        chosen = static_cast<int>(j);
+                    }
                 }
+                if (chosen != static_cast<int>(i))
+                    break;
             }
             neighbours_[i][static_cast<std::size_t>(d)] = chosen;
         }

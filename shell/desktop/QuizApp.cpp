@@ -51,6 +51,9 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     Services services{boxes, player, info, faults};
     Board board(services);
     Form1 window(board);
+    // A click on a name picks it up and a click on a state drops it there,
+    // for players who cannot drag (the desktop entry's "Play by clicking").
+    window.setClickToPlace(QCoreApplication::arguments().contains(QStringLiteral("--click-to-place")));
     SkinFramework skin([&window](std::int64_t handle, const std::string& sheet) { window.applySkin(handle, sheet); },
                        readPictureSize, qtReadsStyleSheet);
     SeededRandom random;

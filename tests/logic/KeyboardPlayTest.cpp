@@ -1,0 +1,235 @@
+// Playing without dragging: the states as places to move between, the names
+// of the panel from the keyboard, and picking up and dropping a name, which
+// must end in the very verdict a drag ends in.
+#include "Fakes.h"
+#include "KeyboardPlay.h"
+#include "PlayTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <queue>
+#include <set>
+
+using namespace orrinvale;
+using namespace orrinvale::testing;
+
+namespace {
+
+struct DealtBoard : BoardFixture {
+    DealtBoard() { setUp(shippedStateTable()); }
+};
+
+struct Play : DealtBoard {
+    KeyboardPlay play{board, StateMap(board)};
+
+    int stateOf(const std::string& code) const
+    {
+        for (int s = 0; s < play.map().size(); ++s)
+            if (play.map().state(s).code == code)
+                return s;
+        return -1;
+    }
+    std::string clip(const char* relative) const { return app.programFolder + relative; }
+};
+
+} // namespace
+
+TEST(StateMap, FiftyStatesInReadingOrderEachReachableFromEveryOtherByArrows)
+{
+    Play p;
+    const StateMap& map = p.play.map();
+    ASSERT_EQ(map.size(), 50);
+    std::set<std::string> codes;
+    int regions = 0;
+    for (int s = 0; s < map.size(); ++s) {
+        codes.insert(map.state(s).code);
+        regions += static_cast<int>(map.state(s).regions.size());
+        for (const int r : map.state(s).regions)
+            EXPECT_EQ(map.stateOfRegion(r), s);
+        if (s > 0) {  // reading order: never back up a band
+            EXPECT_LE(map.state(s - 1).anchor.y / 600, map.state(s).anchor.y / 600);
+        }
+    }
+    EXPECT_EQ(codes.size(), 50u);
+    EXPECT_EQ(regions, layout::kRegionCount - 1) << "every region but the one of no state";
+    EXPECT_EQ(map.stateOfRegion(43), std::nullopt);
+
+    for (int from = 0; from < map.size(); ++from) {
+        std::vector<bool> seen(50);
+        std::queue<int> next;
+        next.push(from);
+        seen[static_cast<std::size_t>(from)] = true;
+        while (!next.empty()) {
+            const int s = next.front();
+            next.pop();
+            for (const Direction d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down}) {
+                const int n = map.neighbour(s, d);
+                if (!seen[static_cast<std::size_t>(n)]) {
+                    seen[static_cast<std::size_t>(n)] = true;
+                    next.push(n);
+                }
+            }
+        }
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 50) << "from " << map.state(from).code;
+    }
+}
+
+TEST(StateMap, ArrowsGoToANearbyStateThatWay)
+{
+    Play p;
+    const StateMap& map = p.play.map();
+    auto go = [&](const char* from, Direction d) { return map.state(map.neighbour(p.stateOf(from), d)).code; };
+    EXPECT_EQ(go("KS", Direction::Left), "CO");
+    EXPECT_EQ(go("KS", Direction::Up), "NE");
+    EXPECT_EQ(go("KS", Direction::Down), "OK");
+    EXPECT_EQ(go("KS", Direction::Right), "MO");
+    EXPECT_EQ(go("ME", Direction::Right), "ME") << "nothing lies east of Maine";
+    for (int s = 0; s < map.size(); ++s) {
+        const PointTw a = map.state(s).anchor;
+        const int right = map.neighbour(s, Direction::Right);
+        if (right != s) {
+            EXPECT_GT(map.state(right).anchor.x, a.x);
+        }
+        const int up = map.neighbour(s, Direction::Up);
+        if (up != s) {
+            EXPECT_LT(map.state(up).anchor.y, a.y);
+        }
+    }
+}
+
+TEST(NameGrid, ArrowsHomeEndAndLettersSkipPlacedNames)
+{
+    Play p;
+    const NameGrid& grid = p.play.grid();
+    // Alabama 0 ... Georgia 9 in the first column, Hawaii 10 at the top of the next.
+    EXPECT_EQ(grid.step(9, Direction::Down), 10);
+    EXPECT_EQ(grid.step(10, Direction::Up), 9);
+    EXPECT_EQ(grid.step(2, Direction::Right), 12);
+    EXPECT_EQ(grid.step(12, Direction::Left), 2);
+    EXPECT_EQ(grid.step(0, Direction::Up), 0) << "an edge holds";
+    EXPECT_EQ(grid.step(42, Direction::Right), 42);
+
+    p.board.labels(12).visible = false;  // Illinois placed
+    p.board.labels(1).visible = false;   // Alaska placed
+    EXPECT_EQ(grid.step(2, Direction::Right), 11) << "the nearest row above on a tie";
+    EXPECT_EQ(grid.step(0, Direction::Down), 2);
+    for (int i = 10; i < 20; ++i)
+        p.board.labels(i).visible = false;  // the whole second column placed
+    EXPECT_EQ(grid.step(2, Direction::Right), 22) << "an empty column is passed over";
+
+    p.board.labels(0).visible = false;
+    EXPECT_EQ(grid.first(), 2);
+    EXPECT_EQ(grid.last(), 49);
+    EXPECT_EQ(grid.nextStartingWith(2, 'm'), 20) << "Maine, whatever the case";
+    EXPECT_EQ(grid.nextStartingWith(20, 'M'), 21);
+    EXPECT_EQ(grid.nextStartingWith(27, 'a'), 2) << "goes round, skipping Alabama and Alaska";
+    EXPECT_EQ(grid.nextStartingWith(2, 'q'), 2) << "no such name: stays";
+    EXPECT_EQ(grid.nextAfter(49), 2);
+}
+
+TEST(KeyboardPlay, APickUpAndADropEndInTheDragsOwnVerdict)
+{
+    Play p;
+    KeyboardPlay& play = p.play;
+    EXPECT_EQ(play.currentName(), 0);
+    EXPECT_EQ(play.mapKey(PlayKey::Activate).kind, Reaction::NothingHeld);
+    EXPECT_TRUE(p.player.played.empty());
+
+    const int texas = p.nameOf("TX");
+    play.focusName(texas);
+    Reaction r = play.namesKey(PlayKey::Activate);
+    EXPECT_EQ(r.kind, Reaction::PickedUp);
+    EXPECT_EQ(r.focus, Stop::Map);
+    EXPECT_EQ(play.held(), texas);
+
+    // A wrong drop: the wrong clip, the name still in the panel and held.
+    r = play.dropOn(p.stateOf("OK"));
+    EXPECT_EQ(r.kind, Reaction::Wrong);
+    EXPECT_FALSE(r.focus);
+    EXPECT_EQ(play.held(), texas);
+    EXPECT_TRUE(p.board.labels(texas).visible);
+    EXPECT_EQ(p.player.played, std::vector<std::string>{p.clip(clips::kWrong)});
+
+    // Escape lets go; Enter picks it up again; the right state takes it.
+    EXPECT_EQ(play.mapKey(PlayKey::Escape).kind, Reaction::LetGo);
+    EXPECT_FALSE(play.held());
+    play.namesKey(PlayKey::Activate);
+    play.focusState(p.stateOf("TX"));
+    r = play.mapKey(PlayKey::Activate);
+    EXPECT_EQ(r.kind, Reaction::Right);
+    EXPECT_EQ(r.focus, Stop::Names);
+    EXPECT_FALSE(play.held());
+    EXPECT_FALSE(p.board.labels(texas).visible);
+    EXPECT_TRUE(p.board.maplabelVisible(texas));
+    EXPECT_EQ(p.board.placedCount, 1);
+    EXPECT_EQ(p.player.played.back(), p.clip(clips::kCorrect));
+    EXPECT_EQ(play.currentName(), texas + 1) << "the next unplaced name";
+    EXPECT_EQ(texts::resultText(play, r), "Right: Texas placed, 1 of 50");
+    EXPECT_EQ(play.pickUp(texas).kind, Reaction::Nothing) << "a placed name cannot be picked up";
+}
+
+TEST(KeyboardPlay, TheFiftiethDropCongratulatesAndDealsAFreshBoard)
+{
+    Play p;
+    p.placeAll(49);
+    const int last = 49;
+    p.play.boardChanged();
+    EXPECT_EQ(p.play.currentName(), last);
+    p.play.pickUp(last);
+    const Reaction r = p.play.dropOn(p.stateOf(p.board.labels(last).tag));
+    EXPECT_EQ(r.kind, Reaction::Completed);
+    ASSERT_EQ(p.boxes.shown.size(), 1u);
+    EXPECT_EQ(p.boxes.shown[0].text, kCongratulations);
+    EXPECT_EQ(p.player.played.back(), p.clip(clips::kComplete));
+    EXPECT_EQ(p.board.placedCount, 0);
+    EXPECT_EQ(p.play.currentName(), 0);
+    EXPECT_FALSE(p.play.held());
+}
+
+TEST(KeyboardPlay, ClickToPlaceOnlyWhenChosen)
+{
+    Play p;
+    const int utah = p.nameOf("UT");
+    const RectTw box = layout::nameBox(utah);
+    const PointTw onName{box.left + 100, box.top + 60};
+    const auto onState = pointOnState(p.board, "UT");
+    ASSERT_TRUE(onState);
+
+    // Without the choice a click is only a click.
+    EXPECT_EQ(p.play.releasedAt(utah, onName).kind, Reaction::Nothing);
+    EXPECT_FALSE(p.play.held());
+
+    p.play.setClickToPlace(true);
+    EXPECT_EQ(p.play.pressedAt(*onState).kind, Reaction::Nothing) << "nothing held: the press is a drag's";
+    EXPECT_EQ(p.play.releasedAt(utah, {onName.x, onName.y + 2000}).kind, Reaction::Nothing) << "a drag, not a click";
+    const Reaction picked = p.play.releasedAt(utah, onName);
+    EXPECT_EQ(picked.kind, Reaction::PickedUp);
+    EXPECT_FALSE(picked.focus) << "a click moves no keyboard focus";
+    const Reaction dropped = p.play.pressedAt(*onState);
+    EXPECT_EQ(dropped.kind, Reaction::Right);
+    EXPECT_EQ(p.board.placedCount, 1);
+}
+
+TEST(KeyboardPlay, AHeldNamePlacedByADragIsLetGo)
+{
+    Play p;
+    p.play.pickUp(3);
+    p.board.piccoor_DragDrop(static_cast<std::int16_t>(p.regionOf(p.board.labels(3).tag)), 3);
+    p.play.boardChanged();
+    EXPECT_FALSE(p.play.held());
+    EXPECT_EQ(p.play.currentName(), 4);
+}
+
+TEST(PlayTexts, NoUnplacedStateIsNamedAndEveryPlacedOneIs)
+{
+    Play p;
+    for (int s = 0; s < p.play.map().size(); ++s)
+        EXPECT_EQ(texts::stateName(p.play, s), "Unnamed state " + std::to_string(s + 1));
+    p.placeAll(50 - 1);
+    for (int s = 0; s < p.play.map().size(); ++s) {
+        const std::string code = p.play.map().state(s).code;
+        const std::string name = p.board.labels(p.nameOf(code)).caption;
+        EXPECT_EQ(texts::stateName(p.play, s), p.board.labels(p.nameOf(code)).visible ? "Unnamed state " +
+                  std::to_string(s + 1) : name);
+    }
+}
