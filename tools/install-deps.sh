@@ -29,6 +29,7 @@ test_packages=(
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-dev
   weston xwayland qt6-wayland
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 package_packages=(
@@ -61,8 +62,9 @@ FFmpeg's libavformat, libavcodec, libswresample and libavutil, and of
 libwayland-client, and the Liberation fonts. The tests also use GoogleTest,
 Xvfb, xdotool, xprop and xdpyinfo, ImageMagick, PulseAudio with pactl and
 parec, sox, clang with its sanitizer and libFuzzer runtime, Weston with
-XWayland and Qt's Wayland plugin, dpkg-deb, lintian, appstreamcli and
-desktop-file-validate; a test whose tools are missing says so and is skipped.
+XWayland and Qt's Wayland plugin, dbus-run-session with the AT-SPI bus and
+Python's pyatspi, dpkg-deb, lintian, appstreamcli and desktop-file-validate;
+a test whose tools are missing says so and is skipped.
 Going on with the build.
 MSG
   exit 0

@@ -7,10 +7,10 @@
 
 namespace orrinvale {
 
-ButtonFocusFrame::ButtonFocusFrame(QWidget* window, std::vector<QWidget*> buttons) : QWidget(window)
+ButtonFocusFrame::ButtonFocusFrame(QWidget* window, std::vector<QWidget*> buttons) : QFocusFrame(window)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
+    // It follows the buttons itself rather than through setWidget(), which
+    // would draw the style's own frame around every focused button.
     hide();
     for (QWidget* b : buttons)
         b->installEventFilter(this);
@@ -58,7 +58,7 @@ bool ButtonFocusFrame::eventFilter(QObject* watched, QEvent* event)
         else
             hide();
     }
-    return QWidget::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
 void ButtonFocusFrame::paintEvent(QPaintEvent*)

@@ -1,17 +1,19 @@
 // A focus ring around a push button that got the focus from the keyboard
 // (Tab, Shift+Tab, a shortcut). The ring lies just outside the button, on a
 // widget of its own that takes no mouse events; a click on a button leaves it
-// looking as it always has.
+// looking as it always has. A focus frame is Qt's kind of widget for a mark
+// outside another widget's own area: it takes no events and stays out of
+// the accessible tree.
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
+#include <QFocusFrame>
 
 #include <vector>
 
 namespace orrinvale {
 
-class ButtonFocusFrame : public QWidget {
+class ButtonFocusFrame : public QFocusFrame {
     Q_OBJECT
 public:
     ButtonFocusFrame(QWidget* window, std::vector<QWidget*> buttons);

@@ -12,6 +12,7 @@ InstructionsText::InstructionsText(QWidget* window) : QWidget(window)
     setGeometry(pixelRect(layout::kInstructionsTitle) | pixelRect(layout::kInstructionsText));
     setAccessibleName(latin1(layout::kInstructionsTitleCaption));
     setAccessibleDescription(latin1(layout::kInstructionsCaption));
+    show();
 }
 
 } // namespace orrinvale

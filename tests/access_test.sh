@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# The quiz as a player who cannot drag meets it: in a real X session with the
+# accessibility bus, a screen reader's client (pyatspi) reads the window and
+# a whole game is played with keys alone, the clips heard on a null sink; one
+# name is placed through accessible actions alone, and one by two clicks in
+# click-to-place mode. The focus indicator is measured on screenshots.
+#   access_test.sh <program folder> <quiz_points>
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# A session bus of our own, with the accessibility bus on it; no setting of
+# the user's is read or written.
+if [ -z "${ORRINVALE_ACCESS_BUS:-}" ] && command -v dbus-run-session >/dev/null 2>&1; then
+  ORRINVALE_ACCESS_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+source "$here/session/session.sh"
+require Xvfb xdotool xdpyinfo import pulseaudio pactl parec sox dbus-run-session
+[ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core is not installed (tools/install-deps.sh test installs it)"
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed (tools/install-deps.sh test installs it)"
+program=$(realpath "$1")
+points=$2
+export XDG_CONFIG_HOME="$SESSION_DIR/config" XDG_RUNTIME_DIR="$SESSION_DIR/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+client() { /usr/bin/python3 "$here/session/access_client.py" "$@"; }
+
+start_xvfb
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$SESSION_DIR/at-spi.log" 2>&1 &
+SESSION_PIDS+=($!)
+start_pulse
+start_quiz "$program" || { echo "FAILED: the quiz did not start"; exit 1; }
+xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+"$points" "$program" --states >"$SESSION_DIR/graph"
+table="$program/usa_states.txt"
+
+failed=0
+step() {  # step WHAT COMMAND...: runs a client command, its lines shown as they come
+  echo "-- $1"
+  shift
+  "$@" || failed=$((failed + 1))
+}
+
+echo "-- the accessible tree"
+client tree "$table" || { echo "FAILED: the tree is not as it should be; the quiz's output:"; sed 's/^/  | /' "$SESSION_DIR/quiz.log"; exit 1; }
+step "the focus indicator after each key move" client rings "$SESSION_DIR/graph" "$table" "$SESSION_DIR"
+# Back to Text1 and on to the names, as a player would.
+key_names() { xdotool key F6; sleep 0.3; }
+key_names
+
+for clip in correct wrong complete; do
+  "$program/plugins/orrinvale-decoder" "$program/sounds/$clip.wma" | tail -c +9 >"$SESSION_DIR/$clip.raw"
+done
+# hears CLIP RECORDING: the clip sounded whole (within 40 ms of its length
+# at volume 37) in the recording.
+hears() {
+  local want got
+  want=$(audible_seconds "$SESSION_DIR/$1.raw" 2 0.37)
+  got=$(audible_seconds "$2" 1)
+  if awk -v a="$got" -v b="$want" 'BEGIN { d = a - b; exit !(d < 0.04 && d > -0.04) }'; then
+    echo "ok   the $1 clip is heard: $got s of $want s"
+  else
+    echo "FAILED the $1 clip is heard: $got s of $want s"
+    failed=$((failed + 1))
+  fi
+}
+
+# Each clip is heard from silence: a chime of the step before (0.6 s at most)
+# may still be on its way to the sink when a step ends.
+settle() { sleep 1; wait_for_silence; }
+echo "-- a wrong drop by keys, then the first name placed"
+settle
+record_clip "$SESSION_DIR/heard-first.raw" client play "$SESSION_DIR/graph" "$table" 1 --wrong || failed=$((failed + 1))
+# The recording holds the wrong clip and then the right one: each heard.
+sox -t raw -r 44100 -e signed -b 16 -c 1 "$SESSION_DIR/heard-first.raw" -n stat 2>&1 | grep -q "Maximum amplitude" \
+  && peak=$(peak_of "$SESSION_DIR/heard-first.raw" 1) || peak=0
+if awk -v p="$peak" 'BEGIN { exit !(p > 0.05) }'; then
+  echo "ok   the clips of the wrong and the right drop reach the sink (peak $peak)"
+else
+  echo "FAILED the clips of the wrong and the right drop reach the sink (peak $peak)"
+  failed=$((failed + 1))
+fi
+settle
+echo "-- one right drop by keys, heard"
+record_clip "$SESSION_DIR/heard-right.raw" client play "$SESSION_DIR/graph" "$table" 1 || failed=$((failed + 1))
+hears correct "$SESSION_DIR/heard-right.raw"
+step "forty-seven more names by keys" client play "$SESSION_DIR/graph" "$table" 47
+settle
+echo "-- the fiftieth name by keys, the box closed by Return"
+record_clip "$SESSION_DIR/heard-complete.raw" client play "$SESSION_DIR/graph" "$table" 1 || failed=$((failed + 1))
+hears complete "$SESSION_DIR/heard-complete.raw"
+step "a name placed through accessible actions alone" client action "$SESSION_DIR/graph" "$table"
+
+echo "-- click-to-place: a click on a name, a click on its state"
+kill "$QUIZ_PID" 2>/dev/null || true
+wait "$QUIZ_PID" 2>/dev/null || true
+launch_quiz env -u QT_QPA_PLATFORM "$SESSION_DIR/program/orrinvale" --click-to-place ||
+  { echo "FAILED: the quiz did not start with --click-to-place"; exit 1; }
+"$points" "$program" >"$SESSION_DIR/points"
+read -r _ nx ny sx sy _ < <(sed -n 44p "$SESSION_DIR/points")  # Utah
+xdotool mousemove $((WX + nx)) $((WY + ny)) click 1
+sleep 0.3
+xdotool mousemove $((WX + sx)) $((WY + sy)) click 1
+step "Utah placed by two clicks" client placed Utah
+
+if [ "$failed" -ne 0 ]; then
+  echo "FAILED: $failed of the steps above failed; the quiz's output:"
+  sed 's/^/  | /' "$SESSION_DIR/quiz.log"
+  exit 1
+fi
+echo "all steps passed"

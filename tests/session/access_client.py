@@ -1,0 +1,404 @@
+#!/usr/bin/python3
+"""A screen reader's client for the quiz, through AT-SPI (pyatspi), with keys
+and clicks sent as a player would (xdotool). Each command prints what it
+checks as "ok ..." or "FAILED ..." lines and exits 1 when anything failed.
+
+  access_client.py tree TABLE             the tree: names, states, instructions
+  access_client.py rings GRAPH TABLE DIR  key moves: changed pixels, contrast
+  access_client.py play GRAPH TABLE N [--wrong]
+                                          places N names by keys alone
+  access_client.py action GRAPH TABLE     places one name by actions alone
+  access_client.py placed NAME            waits until NAME has left the panel
+
+GRAPH is `quiz_points --states`: each state's number, code and the states the
+arrow keys lead to; TABLE is the state table (name,code per line).
+"""
+import collections
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+failures = 0
+
+
+def check(what, ok):
+    global failures
+    print(("ok   " if ok else "FAILED ") + what, flush=True)
+    if not ok:
+        failures += 1
+
+
+def finish():
+    sys.exit(1 if failures else 0)
+
+
+def wait_for(what, predicate, timeout=10.0):
+    """Polls until predicate() returns something true; fails loudly after timeout."""
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > end:
+            print(f"FAILED waited {timeout:.0f} s for {what}", flush=True)
+            sys.exit(1)
+        time.sleep(0.05)
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True)
+
+
+def read_table(path):
+    names = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            fields = line.rstrip("\r\n").split(",")
+            if len(fields) >= 2:
+                names[fields[0]] = fields[1].strip()
+    return names
+
+
+def read_graph(path):
+    codes, arrows = {}, {}
+    with open(path) as f:
+        for line in f:
+            n, code, left, right, up, down = line.split()
+            codes[int(n)] = code
+            arrows[int(n)] = {"Left": int(left), "Right": int(right), "Up": int(up), "Down": int(down)}
+    return codes, arrows
+
+
+def path_keys(arrows, start, goal):
+    came = {start: None}
+    queue = collections.deque([start])
+    while queue and goal not in came:
+        s = queue.popleft()
+        for k, n in arrows[s].items():
+            if n not in came:
+                came[n] = (s, k)
+                queue.append(n)
+    keys = []
+    s = goal
+    while came[s]:
+        s, k = came[s]
+        keys.insert(0, k)
+    return keys
+
+
+# --------------------------------------------------------------- the tree
+
+def quiz_frame():
+    def find():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is None:
+                continue
+            for window in app:
+                if window is not None and window.name == "Orrinvale":
+                    return window
+        return None
+    return wait_for("the quiz's window on the accessibility bus", find)
+
+
+def child_named(parent, name):
+    for child in parent:
+        if child is not None and child.name == name:
+            return child
+    return None
+
+
+class Quiz:
+    def __init__(self):
+        self.frame = quiz_frame()
+        self.names = wait_for("the list of state names", lambda: child_named(self.frame, "State names"))
+        self.map = wait_for("the map of the states", lambda: child_named(self.frame, "Map of the states"))
+
+    def focused(self, container):
+        for child in container:
+            if child is not None and child.getState().contains(pyatspi.STATE_FOCUSED):
+                return child
+        return None
+
+    def state_number(self, state, table, codes):
+        """The number of a state from its accessible name (a placed state
+        carries its name, which the table turns into its code)."""
+        if state.name.startswith("Unnamed state "):
+            return int(state.name.split()[-1]) - 1
+        code = table[state.name]
+        return next(n for n, c in codes.items() if c == code)
+
+
+def dump(acc, depth=0, out=None, limit=4):
+    """The tree, trimmed to the first few children of each list."""
+    out = [] if out is None else out
+    role = acc.getRoleName()
+    states = [pyatspi.stateToString(s) for s in acc.getState().getStates()
+              if s in (pyatspi.STATE_FOCUSED, pyatspi.STATE_FOCUSABLE, pyatspi.STATE_SELECTED,
+                       pyatspi.STATE_CHECKED, pyatspi.STATE_CHECKABLE)]
+    line = f"{'  ' * depth}[{role}] \"{acc.name}\""
+    if acc.description:
+        line += f" ({acc.description})"
+    if states:
+        line += " {" + ", ".join(states) + "}"
+    try:
+        action = acc.queryAction()
+        if action.nActions:
+            line += " actions: " + ", ".join(f"{action.getName(i)} ({action.getDescription(i)})" for i in range(action.nActions))
+    except NotImplementedError:
+        pass
+    out.append(line)
+    count = acc.childCount
+    for i in range(count):
+        if count <= 2 * limit:
+            pass
+        elif i == limit:
+            out.append(f"{'  ' * (depth + 1)}... {count - limit - 1} more ...")
+            continue
+        elif limit < i < count - 1:
+            continue
+        child = acc.getChildAtIndex(i)
+        if child is not None:
+            dump(child, depth + 1, out, limit)
+    return out
+
+
+def cmd_tree(table_path):
+    table = read_table(table_path)
+    quiz = Quiz()
+    print("\n".join(dump(quiz.frame)))
+    listed = [child.name for child in quiz.names]
+    check(f"the names panel is a list of the table's {len(table)} names in order",
+          listed == list(table.keys()) and quiz.names.getRole() == pyatspi.ROLE_LIST)
+    check("each name is a focusable list item with the action Pick up",
+          all(c.getRole() == pyatspi.ROLE_LIST_ITEM and c.getState().contains(pyatspi.STATE_FOCUSABLE)
+              and "Pick up" in [c.queryAction().getDescription(i) for i in range(c.queryAction().nActions)]
+              for c in quiz.names))
+    states = [child.name for child in quiz.map]
+    check(f"the map holds fifty states ({len(states)})", len(states) == 50)
+    check("no state is named before its name is placed",
+          states == [f"Unnamed state {n}" for n in range(1, 51)]
+          and not any(name in c.name or name in c.description for c in quiz.map for name in table))
+    instructions = child_named(quiz.frame, "INSTRUCTIONS")
+    check("the instructions are text", instructions is not None
+          and instructions.description == "DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP")
+    text1 = next((c for c in quiz.frame if c is not None and c.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)),
+                 None)
+    check("Text1 says how to reach the names and holds the focus",
+          text1 is not None and "F6" in text1.name and text1.getState().contains(pyatspi.STATE_FOCUSED)
+          and text1.queryText().getText(0, -1) == "Text1")
+    finish()
+
+
+# --------------------------------------------------------------- playing
+
+def place_by_keys(quiz, table, codes, arrows, wrong=False, completes=False):
+    """Places the name with the focus in the panel: Enter, arrows, Enter."""
+    item = wait_for("a focused name in the panel", lambda: quiz.focused(quiz.names))
+    name = item.name
+    before = quiz.names.childCount
+    key("Return")
+    state = wait_for(f"the map to take the focus after picking up {name}", lambda: quiz.focused(quiz.map))
+    here = quiz.state_number(state, table, codes)
+    goal = next(n for n, c in codes.items() if c == table[name])
+    if wrong:
+        elsewhere = arrows[goal]["Left"] if arrows[goal]["Left"] != goal else arrows[goal]["Right"]
+        key(*path_keys(arrows, here, elsewhere), "space")
+        told = wait_for("the wrong drop to be told on the state",
+                        lambda: (s := quiz.focused(quiz.map)) and s.description.startswith("Wrong") and s)
+        check(f"a wrong drop of {name} by keys is told ('{told.description}') and the name stays held",
+              any(c.name == name and c.getState().contains(pyatspi.STATE_CHECKED) for c in quiz.names))
+        here = elsewhere
+    key(*path_keys(arrows, here, goal), "Return")
+    if completes:
+        return name
+    wait_for(f"{name} to leave the panel", lambda: quiz.names.childCount == before - 1)
+    placed = quiz.map.getChildAtIndex(goal)
+    check_quietly(f"{name} is named on the map once placed", placed.name == name)
+    return name
+
+
+quiet_failures = []
+
+
+def check_quietly(what, ok):
+    """For checks repeated fifty times: only failures are printed."""
+    if not ok:
+        check(what, False)
+
+
+def cmd_play(graph_path, table_path, count, wrong):
+    table = read_table(table_path)
+    codes, arrows = read_graph(graph_path)
+    quiz = Quiz()
+    if not quiz.focused(quiz.names):
+        key("F6")
+    placed = []
+    for i in range(count):
+        last = quiz.names.childCount == 1
+        placed.append(place_by_keys(quiz, table, codes, arrows, wrong and i == 0, completes=last))
+        if last:
+            box = wait_for("the congratulations box", lambda: find_box(quiz))
+            check(f"the fiftieth drop by keys shows the box: '{box}'", box == "CONGRATULATIONS!THE MAP IS COMPLETE!")
+            key("Return")
+            wait_for("a fresh board after the box is closed", lambda: quiz.names.childCount == 50)
+            check("closed by Return, the box leaves a fresh board of fifty names", True)
+    check(f"{count} names placed by keys alone ({', '.join(placed[:3])}{', ...' if count > 3 else ''})",
+          len(placed) == count)
+    finish()
+
+
+def find_box(quiz):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is None:
+            continue
+        for window in app:
+            if window is None or window.getRole() not in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT):
+                continue
+            found = pyatspi.findDescendant(window, lambda a: a is not None and "CONGRATULATIONS" in (a.name or ""))
+            if found is not None:
+                return found.name
+    return None
+
+
+def do_action(acc, wanted):
+    """Does the action described as `wanted` (its name is a generic one);
+    False when there is none."""
+    action = acc.queryAction()
+    for i in range(action.nActions):
+        if action.getDescription(i) == wanted:
+            return action.doAction(i) or True
+    return False
+
+
+def cmd_action(graph_path, table_path):
+    table = read_table(table_path)
+    codes, _ = read_graph(graph_path)
+    quiz = Quiz()
+    item = quiz.names.getChildAtIndex(quiz.names.childCount - 1)
+    name = item.name
+    before = quiz.names.childCount
+    check(f"{name} is picked up by its action Pick up", do_action(item, "Pick up"))
+    wait_for(f"{name} to be held (checked)", lambda: item.getState().contains(pyatspi.STATE_CHECKED))
+    goal = next(n for n, c in codes.items() if c == table[name])
+    state = quiz.map.getChildAtIndex(goal)
+    check(f"{state.name} takes it by its action Drop here", do_action(state, "Drop here"))
+    wait_for(f"{name} to leave the panel", lambda: quiz.names.childCount == before - 1)
+    check(f"{name} placed through accessible actions alone, and its state now named so",
+          quiz.map.getChildAtIndex(goal).name == name)
+    finish()
+
+
+def cmd_placed(name):
+    quiz = Quiz()
+    wait_for(f"{name} to leave the panel", lambda: child_named(quiz.names, name) is None)
+    check(f"{name} has left the panel", True)
+    finish()
+
+
+# --------------------------------------------------------------- the rings
+
+def luminance(rgb):
+    def channel(c):
+        c /= 255.0
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (channel(c) for c in rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    la, lb = sorted((luminance(a), luminance(b)), reverse=True)
+    return (la + 0.05) / (lb + 0.05)
+
+
+def screenshot(path):
+    subprocess.run(["import", "-silent", "-window", "root", "-depth", "8", f"rgb:{path}"], check=True)
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def extents(acc):
+    e = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return (e.x, e.y, e.width, e.height)
+
+
+def cmd_rings(graph_path, table_path, shots):
+    width = int(subprocess.run(["xdpyinfo"], capture_output=True, text=True).stdout.split("dimensions:")[1]
+                .split("x")[0])
+    quiz = Quiz()
+    margin = 5  # the ring lies up to four pixels outside an item's box
+    moves = [("Tab", "Restart"), ("Tab", "Exit"), ("Tab", None), ("Down", None), ("Right", None), ("End", None),
+             ("Tab", None), ("Right", None), ("Down", None), ("Left", None), ("Up", None)]
+    before = screenshot(f"{shots}/ring-0.rgb")
+    previous = None
+    for step, (k, expect) in enumerate(moves, 1):
+        key(k)
+        time.sleep(0.4)
+        after = screenshot(f"{shots}/ring-{step}.rgb")
+        focus = quiz.focused(quiz.map) or quiz.focused(quiz.names)
+        if focus is None:
+            focus = next(c for c in quiz.frame if c is not None and c.getState().contains(pyatspi.STATE_FOCUSED))
+        box = extents(focus)
+        changed = []
+        row = 3 * width
+        for y in range(len(after) // row):
+            if after[y * row:(y + 1) * row] != before[y * row:(y + 1) * row]:
+                changed += [y * width + x for x in range(width)
+                            if after[y * row + 3 * x:y * row + 3 * x + 3] != before[y * row + 3 * x:y * row + 3 * x + 3]]
+        xs = [p % width for p in changed]
+        ys = [p // width for p in changed]
+        areas = [box] + ([previous] if previous else [])
+
+        def inside(x, y):
+            return any(a[0] - margin <= x < a[0] + a[2] + margin and a[1] - margin <= y < a[1] + a[3] + margin
+                       for a in areas)
+        bound = all(inside(x, y) for x, y in zip(xs, ys))
+        # The ring's pixels that changed within the focused item, and those
+        # of them at 3:1 or more against what lay there before.
+        ring = [p for p in changed if inside(p % width, p // width) and
+                box[0] - margin <= p % width < box[0] + box[2] + margin and
+                box[1] - margin <= p // width < box[1] + box[3] + margin]
+        strong = [p for p in ring if contrast(after[3 * p:3 * p + 3], before[3 * p:3 * p + 3]) >= 3.0]
+        if ring:
+            rx = [p % width for p in ring]
+            ry = [p // width for p in ring]
+            perimeter = 2 * ((max(rx) - min(rx) + 1) + (max(ry) - min(ry) + 1))
+        else:
+            perimeter = 0
+        name = focus.name if expect is None else expect
+        check(f"{k} to '{focus.name}': {len(changed)} pixels changed, all within the old and new focused items",
+              bool(changed) and bound and (expect is None or focus.name == expect))
+        check(f"  its indicator: {len(strong)} of {len(ring)} changed pixels at 3:1 or more against the unfocused "
+              f"look; at least 2 x its perimeter of {perimeter} needed", perimeter > 0 and len(strong) >= 2 * perimeter)
+        if strong:
+            ratios = sorted(contrast(after[3 * p:3 * p + 3], before[3 * p:3 * p + 3]) for p in strong)
+            print(f"     contrast of the indicator's pixels: median {ratios[len(ratios) // 2]:.2f}:1,"
+                  f" highest {ratios[-1]:.2f}:1", flush=True)
+        before = after
+        previous = box
+        del name
+    finish()
+
+
+def main():
+    command, args = sys.argv[1], sys.argv[2:]
+    if command == "tree":
+        cmd_tree(*args)
+    elif command == "play":
+        cmd_play(args[0], args[1], int(args[2]), "--wrong" in args[3:])
+    elif command == "action":
+        cmd_action(*args)
+    elif command == "placed":
+        cmd_placed(*args)
+    elif command == "rings":
+        cmd_rings(*args)
+    else:
+        sys.exit(f"unknown command {command}")
+
+
+if __name__ == "__main__":
+    main()
