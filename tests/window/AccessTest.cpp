@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <queue>
 
 using namespace orrinvale;
@@ -246,7 +247,8 @@ TEST(Access, ClicksPlaceANameOnlyInClickToPlace)
 
 TEST(Access, AFingerDragsANameAndATapPicksUpInClickToPlace)
 {
-    QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen));
+    QPointingDevice* screen = device.get();
     {
         Playing w;
         const int utah = w.nameOf("UT");
