@@ -6,4 +6,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/tools/configure.sh" release
 cmake --build --preset release --parallel "$(nproc)"
-exec "$root/build/bin/orrinvale"
+exec "$root/build/bin/orrinvale" "$@"
