@@ -43,9 +43,7 @@ step() {  # step WHAT COMMAND...: runs a client command, its lines shown as they
 echo "-- the accessible tree"
 client tree "$table" || { echo "FAILED: the tree is not as it should be; the quiz's output:"; sed 's/^/  | /' "$SESSION_DIR/quiz.log"; exit 1; }
 step "the focus indicator after each key move" client rings "$SESSION_DIR/graph" "$table" "$SESSION_DIR"
-# Back to Text1 and on to the names, as a player would.
-key_names() { xdotool key F6; sleep 0.3; }
-key_names
+step "the keys' help" client help
 
 for clip in correct wrong complete; do
   "$program/plugins/orrinvale-decoder" "$program/sounds/$clip.wma" | tail -c +9 >"$SESSION_DIR/$clip.raw"

@@ -7,6 +7,7 @@ checks as "ok ..." or "FAILED ..." lines and exits 1 when anything failed.
   access_client.py rings GRAPH TABLE DIR  key moves: changed pixels, contrast
   access_client.py play GRAPH TABLE N [--wrong]
                                           places N names by keys alone
+  access_client.py help                   F1's box of keys, closed by Escape
   access_client.py action GRAPH TABLE     places one name by actions alone
   access_client.py placed NAME            waits until NAME has left the panel
 
@@ -275,6 +276,29 @@ def do_action(acc, wanted):
     return False
 
 
+def cmd_help():
+    quiz = Quiz()
+    if not quiz.focused(quiz.names):
+        key("F6")
+    name = wait_for("a focused name", lambda: quiz.focused(quiz.names)).name
+    key("F1")
+
+    def box():
+        for window in quiz.frame.getApplication():
+            if window is not None and window.name == "Keys":
+                return window
+        return None
+    keys = wait_for("the box of keys", box)
+    text = " ".join(a.name for a in pyatspi.findAllDescendants(keys, lambda a: a is not None and a.name))
+    check("F1 shows a box of keys that names F6, the arrows, Space and Escape",
+          all(k in text for k in ("F6", "Arrow keys", "Space, Enter", "Escape")))
+    key("Escape")
+    wait_for("the box of keys to close", lambda: box() is None)
+    back = wait_for("the focus back on a name", lambda: quiz.focused(quiz.names))
+    check(f"Escape closes it and the focus is back on {name}", back.name == name)
+    finish()
+
+
 def cmd_action(graph_path, table_path):
     table = read_table(table_path)
     codes, _ = read_graph(graph_path)
@@ -390,6 +414,8 @@ def main():
         cmd_tree(*args)
     elif command == "play":
         cmd_play(args[0], args[1], int(args[2]), "--wrong" in args[3:])
+    elif command == "help":
+        cmd_help()
     elif command == "action":
         cmd_action(*args)
     elif command == "placed":

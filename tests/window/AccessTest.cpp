@@ -12,9 +12,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointingDevice>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -112,6 +114,19 @@ TEST(Access, TabGoesText1RestartExitThenTheNamesAndTheMap)
     EXPECT_EQ(QApplication::focusWidget(), w.access().names());
     w.key(Qt::Key_F6);
     EXPECT_EQ(QApplication::focusWidget(), w.access().map());
+
+    // F1 shows the keys in a box that Escape closes.
+    QString title, text;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    w.key(Qt::Key_F1);
+    EXPECT_EQ(title, "Keys");
+    EXPECT_TRUE(text.contains("F6") && text.contains("Escape") && text.contains("Space, Enter"));
 }
 
 TEST(Access, TheTreeListsTheNamesAndFiftyStatesNoneNamedUntilPlaced)
