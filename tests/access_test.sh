@@ -62,11 +62,8 @@ hears() {
   fi
 }
 
-# Each clip is heard from silence: a chime of the step before (0.6 s at most)
-# may still be on its way to the sink when a step ends.
-settle() { sleep 1; wait_for_silence; }
 echo "-- a wrong drop by keys, then the first name placed"
-settle
+wait_for_silence
 record_clip "$SESSION_DIR/heard-first.raw" client play "$SESSION_DIR/graph" "$table" 1 --wrong || failed=$((failed + 1))
 # The recording holds the wrong clip and then the right one: each heard.
 sox -t raw -r 44100 -e signed -b 16 -c 1 "$SESSION_DIR/heard-first.raw" -n stat 2>&1 | grep -q "Maximum amplitude" \
@@ -77,12 +74,12 @@ else
   echo "FAILED the clips of the wrong and the right drop reach the sink (peak $peak)"
   failed=$((failed + 1))
 fi
-settle
+wait_for_silence
 echo "-- one right drop by keys, heard"
 record_clip "$SESSION_DIR/heard-right.raw" client play "$SESSION_DIR/graph" "$table" 1 || failed=$((failed + 1))
 hears correct "$SESSION_DIR/heard-right.raw"
 step "forty-seven more names by keys" client play "$SESSION_DIR/graph" "$table" 47
-settle
+wait_for_silence
 echo "-- the fiftieth name by keys, the box closed by Return"
 record_clip "$SESSION_DIR/heard-complete.raw" client play "$SESSION_DIR/graph" "$table" 1 || failed=$((failed + 1))
 hears complete "$SESSION_DIR/heard-complete.raw"

@@ -114,9 +114,13 @@ is_silent() {
 }
 
 # Waits (up to 10 s) until only silence reaches the sink, so that a clip
-# still playing from before is not heard as part of the next one.
+# still playing from before is not heard as part of the next one. A clip the
+# quiz has just been asked for may reach the sink only some hundreds of
+# milliseconds later (more on a loaded machine or under the sanitizers), so
+# the listening starts a second after the call.
 wait_for_silence() {
   local _
+  sleep 1
   for _ in $(seq 20); do
     timeout 0.5 parec --latency-msec=20 -d quiz.monitor --format=s16le --rate=44100 --channels=1 \
       >"$SESSION_DIR/quiet.raw" 2>/dev/null || true
