@@ -14,11 +14,13 @@
 #include <QScreen>
 #include <QTimer>
 
-// The pictures are compiled into a static library of their own (assets/);
-// register them once.
+// The pictures are compiled into a static library of their own (assets/):
+// those of the source, and the map the build rendered ahead. Register them
+// once.
 static void registerPictures()
 {
     Q_INIT_RESOURCE(assets);
+    Q_INIT_RESOURCE(prebuiltmap);
 }
 
 namespace orrinvale {

@@ -1,24 +1,23 @@
 #include "MapPicture.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace orrinvale {
 
-QImage renderMap(const QString& resource, QSize devicePixels)
+MapPicture::MapPicture(QString resource, QString prebuilt)
+    : resource_(std::move(resource)), prebuilt_(std::move(prebuilt))
 {
-    QImage image(devicePixels, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(devicePixels)));
-    }
-    return image;
 }
 
-MapPicture::MapPicture(QString resource) : resource_(std::move(resource)) {}
+QImage MapPicture::make(QSize devicePixels) const
+{
+    if (!prebuilt_.isEmpty()) {
+        QImage image(prebuilt_ + QLatin1Char('/') + prebuiltMapName(devicePixels), "PNG");
+        if (image.size() == devicePixels)
+            return image.convertToFormat(QImage::Format_RGB32);
+    }
+    return renderMap(resource_, devicePixels);
+}
 
 MapPicture::~MapPicture()
 {
@@ -29,7 +28,7 @@ MapPicture::~MapPicture()
 void MapPicture::renderAhead(QSize logicalSize, qreal devicePixelRatio)
 {
     const QSize device = (QSizeF(logicalSize) * devicePixelRatio).toSize();
-    ahead_ = std::async(std::launch::async, [resource = resource_, device] { return renderMap(resource, device); });
+    ahead_ = std::async(std::launch::async, [this, device] { return make(device); });
 }
 
 const QPixmap& MapPicture::pixmap(QSize logicalSize, qreal devicePixelRatio)
@@ -43,7 +42,7 @@ const QPixmap& MapPicture::pixmap(QSize logicalSize, qreal devicePixelRatio)
                 image = QImage();
         }
         if (image.isNull())
-            image = renderMap(resource_, device);
+            image = make(device);
         cache_ = QPixmap::fromImage(std::move(image));
         cache_.setDevicePixelRatio(devicePixelRatio);
     }

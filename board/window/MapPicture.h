@@ -1,6 +1,9 @@
-// The map picture, rendered from its SVG once per device pixel ratio and kept,
-// so an ordinary repaint only copies a pixmap.
+// The map picture once per device pixel ratio, kept so an ordinary repaint
+// only copies a pixmap: read from the picture the build rendered ahead for
+// the common ratios, rendered from the SVG for any other.
 #pragma once
+
+#include "MapRendering.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -16,11 +19,14 @@ namespace orrinvale {
 
 class MapPicture {
 public:
-    explicit MapPicture(QString resource = QStringLiteral(":/map.svg"));
+    // `prebuilt`: the folder of the pictures rendered ahead from `resource`
+    // (none for another picture).
+    explicit MapPicture(QString resource = QStringLiteral(":/map.svg"),
+                        QString prebuilt = QString::fromLatin1(kPrebuiltMapFolder));
     ~MapPicture();
 
-    // Starts rendering the picture for this size and ratio on another thread,
-    // so that it is ready by the window's first paint.
+    // Starts reading or rendering the picture for this size and ratio on
+    // another thread, so that it is ready by the window's first paint.
     void renderAhead(QSize logicalSize, qreal devicePixelRatio);
 
     void draw(QPainter& painter, const QRect& target);
@@ -28,12 +34,12 @@ public:
     const QPixmap& pixmap(QSize logicalSize, qreal devicePixelRatio);
 
 private:
+    QImage make(QSize devicePixels) const;
+
     QString resource_;
+    QString prebuilt_;
     QPixmap cache_;
     std::future<QImage> ahead_;
 };
-
-// The picture rendered into an image of the given size in device pixels.
-QImage renderMap(const QString& resource, QSize devicePixels);
 
 } // namespace orrinvale

@@ -8,6 +8,7 @@
 #include "QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QLineEdit>
@@ -161,6 +162,19 @@ TEST(MapPicture, RenderedOncePerPixelRatioAndSharpAtEachScale)
         // Not blank: the map is drawn in colour on white.
         const QImage img = first.toImage();
         EXPECT_NE(img.pixelColor(img.width() / 2, img.height() / 2), QColor(Qt::white));
+    }
+}
+
+TEST(MapPicture, ThePictureRenderedAheadIsThePictureRenderedNow)
+{
+    Window w;  // registers the program's pictures
+    MapPicture ahead;
+    MapPicture rendered(QStringLiteral(":/map.svg"), QString());
+    for (const qreal ratio : kPrebuiltMapRatios) {
+        const QSize device = (QSizeF(702, 500) * ratio).toSize();
+        EXPECT_TRUE(QFile::exists(QString::fromLatin1(kPrebuiltMapFolder) + '/' + prebuiltMapName(device))) << ratio;
+        EXPECT_EQ(ahead.pixmap(QSize(702, 500), ratio).toImage(), rendered.pixmap(QSize(702, 500), ratio).toImage())
+            << "at ratio " << ratio;
     }
 }
 
