@@ -3,6 +3,7 @@
 #include "PlayMarks.h"
 #include "QtLayout.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPaintEngine>
 #include <QPainter>
@@ -12,9 +13,28 @@ namespace orrinvale {
 
 BoardPainter::BoardPainter(const Board& board, const DragAndDrop& drag) : board_(board), drag_(drag) {}
 
+BoardPainter::~BoardPainter()
+{
+    if (fontsAhead_.valid())
+        fontsAhead_.wait();
+}
+
 void BoardPainter::renderMapAhead(qreal ratio)
 {
     map_.renderAhead(pixelRect(layout::kMapPicture).size(), ratio);
+}
+
+void BoardPainter::findFontsAhead()
+{
+    // Each thread keeps font engines of its own, but the font list, the
+    // system's font matching and the font files read are shared, and those
+    // are what take the time.
+    fontsAhead_ = std::async(std::launch::async, [] {
+        for (const auto& [pixels, bold] : {std::pair{layout::kInstructionFontPx, false},
+                                            std::pair{layout::kInstructionFontPx, true},
+                                            std::pair{layout::kNameFontPx, true}})
+            QFontMetrics(pixelFont("Arial", pixels, bold)).horizontalAdvance(QStringLiteral("Aa"));
+    });
 }
 
 bool BoardPainter::backdropCurrent(const QPalette& palette, qreal ratio) const

@@ -12,6 +12,8 @@
 #include <QColor>
 #include <QPixmap>
 
+#include <future>
+
 class QPainter;
 class QPalette;
 
@@ -20,10 +22,15 @@ namespace orrinvale {
 class BoardPainter {
 public:
     BoardPainter(const Board& board, const DragAndDrop& drag);
+    ~BoardPainter();
 
     // Starts rendering the map for this pixel ratio on another thread, so
     // that it is ready by the first paint.
     void renderMapAhead(qreal devicePixelRatio);
+    // Looks up the board's fonts on another thread while the window is being
+    // built: the first look-up reads the system's whole font list, which would
+    // otherwise hold up the first paint by some milliseconds.
+    void findFontsAhead();
 
     // Paints the whole board onto a surface of the window's size. A first
     // frame paints its backdrop straight to the surface, so that the window
@@ -49,6 +56,7 @@ private:
     QPixmap backdrop_;
     QColor backdropColour_;
     bool backdropMap_ = true;
+    std::future<void> fontsAhead_;
 };
 
 } // namespace orrinvale

@@ -77,9 +77,11 @@ Form1::Form1(Board& board, QWidget* parent)
     });
     connect(exit_, &QPushButton::clicked, this, [this] { board_.PushButton2_Click(*this); });
 
-    // The map is rendered on another thread while the window is being built.
+    // The map is read (or rendered) and the fonts are looked up on other
+    // threads while the window is being built.
     const qreal ratio = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
     painter_.renderMapAhead(ratio);
+    painter_.findFontsAhead();
 }
 
 void Form1::createFocusHolder()
