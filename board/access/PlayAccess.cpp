@@ -39,7 +39,12 @@ PlayAccess::PlayAccess(QWidget* window, Board& board, QWidget* focusHolder, QWid
     connect(names, &QShortcut::activated, this, &PlayAccess::switchStop);
 }
 
-PlayAccess::~PlayAccess() = default;
+PlayAccess::~PlayAccess()
+{
+    // The stops show what keyboard play holds: they go before it does.
+    delete names_;
+    delete map_;
+}
 
 bool PlayAccess::pressedAt(PointTw p)
 {
