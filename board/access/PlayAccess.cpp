@@ -90,6 +90,9 @@ void PlayAccess::showHelp()
     box.setTextFormat(Qt::RichText);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
+    // Back to the window and its focused item, also where no window manager
+    // hands the focus back when a box closes.
+    window_->activateWindow();
 }
 
 void PlayAccess::switchStop()
