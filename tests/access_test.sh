@@ -48,13 +48,16 @@ step "the keys' help" client help
 for clip in correct wrong complete; do
   "$program/plugins/orrinvale-decoder" "$program/sounds/$clip.wma" | tail -c +9 >"$SESSION_DIR/$clip.raw"
 done
-# hears CLIP RECORDING: the clip sounded whole (within 40 ms of its length
-# at volume 37) in the recording.
+# hears CLIP RECORDING [MORE]: the clip sounded whole (within 40 ms of its
+# length at volume 37) in the recording; MORE seconds of sound before it may
+# be heard too (the fiftieth drop asks for the chime just before the
+# completion clip, which replaces it; how much of the chime gets out first
+# is the media back end's timing, and the drag acceptance test holds it).
 hears() {
   local want got
   want=$(audible_seconds "$SESSION_DIR/$1.raw" 2 0.37)
   got=$(audible_seconds "$2" 1)
-  if awk -v a="$got" -v b="$want" 'BEGIN { d = a - b; exit !(d < 0.04 && d > -0.04) }'; then
+  if awk -v a="$got" -v b="$want" -v m="${3:-0}" 'BEGIN { d = a - b; exit !(d < 0.04 + m && d > -0.04) }'; then
     echo "ok   the $1 clip is heard: $got s of $want s"
   else
     echo "FAILED the $1 clip is heard: $got s of $want s"
@@ -82,7 +85,7 @@ step "forty-seven more names by keys" client play "$SESSION_DIR/graph" "$table" 
 wait_for_silence
 echo "-- the fiftieth name by keys, the box closed by Return"
 record_clip "$SESSION_DIR/heard-complete.raw" client play "$SESSION_DIR/graph" "$table" 1 || failed=$((failed + 1))
-hears complete "$SESSION_DIR/heard-complete.raw"
+hears complete "$SESSION_DIR/heard-complete.raw" 0.6  # the chime is 0.57 s
 step "a name placed through accessible actions alone" client action "$SESSION_DIR/graph" "$table"
 
 echo "-- click-to-place: a click on a name, a click on its state"
