@@ -58,11 +58,9 @@ bool PlayAccess::pressedAt(PointTw p)
 void PlayAccess::releasedAt(int source, PointTw p)
 {
     const Reaction reaction = play_->releasedAt(source, p);
-    play_->boardChanged();
+    boardChanged();
     if (reaction.kind != Reaction::Nothing)
         react(names_, reaction);
-    names_->update();
-    map_->update();
 }
 
 void PlayAccess::boardChanged()

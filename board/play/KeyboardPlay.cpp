@@ -83,7 +83,6 @@ Reaction KeyboardPlay::dropOn(int state)
 {
     if (state < 0 || state >= map_.size())
         return {};
-    currentState_ = state;
     return dropOnRegion(map_.state(state).regions.front());
 }
 
