@@ -66,11 +66,22 @@ start_pulse() {
 
 # Records the null sink's monitor into a file until stop_recording. A short
 # latency matters: by default the recorder receives two seconds at a time.
+# Returns once the recorder has written its first samples, so that nothing
+# played after it is lost to a recorder still connecting on a loaded machine.
 start_recording() {
-  parec --latency-msec=20 -d quiz.monitor --format=s16le --rate=44100 --channels=1 >"$1" &
+  parec --latency-msec=20 -d quiz.monitor --format=s16le --rate=44100 --channels=1 >"$1" \
+    2>"$SESSION_DIR/parec.log" &
   RECORDER=$!
   SESSION_PIDS+=("$RECORDER")
-  sleep 0.3
+  local _
+  for _ in $(seq 100); do
+    [ -s "$1" ] && return 0
+    kill -0 "$RECORDER" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "the recorder of the sink wrote nothing within 10 s; its output:" >&2
+  sed 's/^/  | /' "$SESSION_DIR/parec.log" >&2
+  return 1
 }
 stop_recording() {
   kill -INT "$RECORDER" 2>/dev/null || true
@@ -82,7 +93,7 @@ stop_recording() {
 record_clip() {
   local file=$1 heard=false _
   shift
-  start_recording "$file"
+  start_recording "$file" || return 1
   "$@"
   for _ in $(seq 100); do
     sleep 0.1
@@ -124,7 +135,8 @@ wait_for_silence() {
   for _ in $(seq 20); do
     timeout 0.5 parec --latency-msec=20 -d quiz.monitor --format=s16le --rate=44100 --channels=1 \
       >"$SESSION_DIR/quiet.raw" 2>/dev/null || true
-    is_silent "$SESSION_DIR/quiet.raw" && return 0
+    # An empty recording (a recorder still connecting) proves nothing.
+    [ -s "$SESSION_DIR/quiet.raw" ] && is_silent "$SESSION_DIR/quiet.raw" && return 0
   done
   echo "the sink did not fall silent within 10 s" >&2
 }
