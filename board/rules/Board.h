@@ -85,6 +85,11 @@ public:
     // Exit: closes the window.
     void PushButton2_Click(WindowHost& window);
 
+    // True when the name was taken from the panel: placed on the map. Two
+    // hands may carry one name (the mouse and the keys); once one of them has
+    // placed it, a drop of it by the other does nothing.
+    bool takenFromPanel(int source) const;
+
     // Drag and drop on the names of the panel and on the drop regions.
     void labels_DragOver(int index, int source);
     void labels_DragDrop(int index, int source);

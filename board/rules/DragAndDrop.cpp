@@ -54,7 +54,8 @@ void DragAndDrop::release(PointTw p)
 
 RectTw DragAndDrop::outline() const
 {
-    if (!source_)
+    // A name another hand placed meanwhile is no longer carried.
+    if (!source_ || board_.takenFromPanel(*source_))
         return {};
     const RectTw box = layout::nameBox(*source_);
     return {pointer_.x - grab_.x, pointer_.y - grab_.y, box.width, box.height};

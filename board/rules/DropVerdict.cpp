@@ -13,13 +13,23 @@ void Board::labels_DragOver(int /*index*/, int source)
     labels(source).pushPinDragIcon = true;
 }
 
+bool Board::takenFromPanel(int source) const
+{
+    // A source that is no name at all is left to the verdict, which reports it.
+    return source >= 0 && source < layout::kStateCount && !labels_[static_cast<std::size_t>(source)].visible;
+}
+
 void Board::labels_DragDrop(int /*index*/, int source)
 {
+    if (takenFromPanel(source))
+        return;  // placed meanwhile: it stays on the map
     labels(source).visible = true;
 }
 
 void Board::piccoor_DragDrop(std::int16_t index, int source)
 {
+    if (takenFromPanel(source))
+        return;  // placed meanwhile by another hand: counted once
     ErrorTrap trap(services_, origin::kDropVerdict);
 
     const bool correct = trap.test(108, [&] {

@@ -220,6 +220,28 @@ TEST(KeyboardPlay, AHeldNamePlacedByADragIsLetGo)
     EXPECT_EQ(p.play.currentName(), 4);
 }
 
+TEST(KeyboardPlay, ANameTheMouseCarriesAndTheKeysPlaceCountsOnce)
+{
+    Play p;
+    DragAndDrop mouse(p.board);
+    for (int name = 0; name < 25; ++name) {
+        const RectTw box = layout::nameBox(name);
+        ASSERT_TRUE(mouse.press({box.left + 100, box.top + 60}));
+        p.play.pickUp(name);
+        EXPECT_EQ(p.play.dropOn(p.stateOf(p.board.labels(name).tag)).kind, Reaction::Right);
+        EXPECT_EQ(mouse.outline().width, 0) << "the mouse no longer carries a placed name";
+        const auto onState = pointOnState(p.board, p.board.labels(name).tag);
+        ASSERT_TRUE(onState);
+        // Let go on its state or on the panel: neither counts it again nor
+        // brings it back to the panel.
+        mouse.release(name % 2 ? *onState : PointTw{box.left + 100, box.top + 60});
+        EXPECT_FALSE(p.board.labels(name).visible);
+    }
+    EXPECT_EQ(p.board.placedCount, 25);
+    EXPECT_EQ(std::count(p.player.played.begin(), p.player.played.end(), p.clip(clips::kCorrect)), 25);
+    EXPECT_TRUE(p.boxes.shown.empty()) << "no congratulations at 25 names";
+}
+
 TEST(PlayTexts, NoUnplacedStateIsNamedAndEveryPlacedOneIs)
 {
     Play p;
