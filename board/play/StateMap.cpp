@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 #include <map>
 
@@ -41,9 +42,17 @@ std::optional<long long> moveCost(PointTw from, PointTw to, Direction direction,
     return along + 2 * across;
 }
 
+// True when `b` overlaps the band `a` sweeps moving that way.
+bool inBeam(const RectTw& a, const RectTw& b, Direction direction)
+{
+    if (direction == Direction::Left || direction == Direction::Right)
+        return std::min(a.bottom(), b.bottom()) > std::max(a.top, b.top);
+    return std::min(a.right(), b.right()) > std::max(a.left, b.left);
+}
+
 } // namespace
 
-StateMap::StateMap(const Board& board)
+StateMap::StateMap(const Board& board, std::string_view borders)
 {
     std::map<std::string, MapState> byCode;
     std::map<std::string, long long> largest;
@@ -77,28 +86,177 @@ StateMap::StateMap(const Board& board)
         return a.code < b.code;
     });
 
-    neighbours_.assign(states_.size(), std::vector<int>(4));
-    for (std::size_t i = 0; i < states_.size(); ++i) {
+    readBorders(borders);
+    chooseArrows();
+}
+
+void StateMap::readBorders(std::string_view borders)
+{
+    std::map<std::string, int, std::less<>> numberOf;
+    for (std::size_t n = 0; n < states_.size(); ++n)
+        numberOf.emplace(states_[n].code, static_cast<int>(n));
+    borders_.assign(states_.size(), {});
+    // Pairs "AB-CD" separated by spaces; a pair naming a state the board
+    // does not have is passed over.
+    while (!borders.empty()) {
+        const std::size_t space = borders.find(' ');
+        const std::string_view pair = borders.substr(0, space);
+        borders = space == std::string_view::npos ? std::string_view{} : borders.substr(space + 1);
+        const std::size_t dash = pair.find('-');
+        if (dash == std::string_view::npos)
+            continue;
+        const auto a = numberOf.find(pair.substr(0, dash));
+        const auto b = numberOf.find(pair.substr(dash + 1));
+        if (a == numberOf.end() || b == numberOf.end() || a->second == b->second)
+            continue;
+        auto& ofA = borders_[static_cast<std::size_t>(a->second)];
+        auto& ofB = borders_[static_cast<std::size_t>(b->second)];
+        if (std::find(ofA.begin(), ofA.end(), b->second) != ofA.end())
+            continue;
+        ofA.push_back(b->second);
+        ofB.push_back(a->second);
+    }
+    for (auto& list : borders_)
+        std::sort(list.begin(), list.end());
+}
+
+// Each state has four arrows (slots) and each border must be joined by one
+// of them, from either side, leading into the arrow's quarter of the
+// compass: a matching of borders to slots, found by augmenting paths. Slots
+// no border needs lead to their best bordering state that way, or, where
+// none lies that way, to the nearest state that way.
+void StateMap::chooseArrows()
+{
+    const std::size_t count = states_.size();
+    const auto cost = [&](int from, int to, Direction d, bool cone) {
+        return moveCost(states_[static_cast<std::size_t>(from)].anchor, states_[static_cast<std::size_t>(to)].anchor,
+                        d, cone);
+    };
+    const auto slotOf = [](int state, int d) { return state * 4 + d; };
+
+    // The bordering states each slot may lead to, best first.
+    std::vector<std::vector<int>> candidates(count * 4);
+    for (std::size_t i = 0; i < count; ++i) {
         for (int d = 0; d < 4; ++d) {
+            auto& list = candidates[static_cast<std::size_t>(slotOf(static_cast<int>(i), d))];
             const auto direction = static_cast<Direction>(d);
-            long long best = std::numeric_limits<long long>::max();
-            int chosen = static_cast<int>(i);
-            // The nearest state within the quarter that way; when there is
-            // none, the nearest anywhere on that side.
-            for (const bool cone : {true, false}) {
-                for (std::size_t j = 0; j < states_.size(); ++j) {
-                    if (j == i)
-                        continue;
-                    const auto cost = moveCost(states_[i].anchor, states_[j].anchor, direction, cone);
-                    if (cost && *cost < best) {
-                        best = *cost;
-                        chosen = static_cast<int>(j);
-                    }
+            // A bordering state lies that way when its anchor is in the
+            // quarter around it, or when it lies further that way within the
+            // state's beam (Idaho's panhandle beside Washington).
+            const auto rank = [&](int j) -> std::optional<std::pair<int, long long>> {
+                if (const auto c = cost(static_cast<int>(i), j, direction, true))
+                    return std::pair{0, *c};
+                const auto c = cost(static_cast<int>(i), j, direction, false);
+                if (c && inBeam(states_[i].bounds, states_[static_cast<std::size_t>(j)].bounds, direction))
+                    return std::pair{1, *c};
+                return std::nullopt;
+            };
+            for (const int j : borders_[i])
+                if (rank(j))
+                    list.push_back(j);
+            std::stable_sort(list.begin(), list.end(), [&](int a, int b) { return *rank(a) < *rank(b); });
+        }
+    }
+
+    // The borders, and for each the slots that can join it, preferring a
+    // slot for which it is the best choice.
+    struct Border {
+        int a, b;
+        std::vector<std::pair<int, int>> slots;  // slot, the state it leads to
+    };
+    std::vector<Border> edges;
+    for (std::size_t i = 0; i < count; ++i) {
+        for (const int j : borders_[i]) {
+            if (j < static_cast<int>(i))
+                continue;
+            Border e{static_cast<int>(i), j, {}};
+            std::vector<std::pair<std::size_t, std::pair<int, int>>> ranked;
+            for (const auto& [from, to] : {std::pair{e.a, e.b}, std::pair{e.b, e.a}}) {
+                for (int d = 0; d < 4; ++d) {
+                    const auto& list = candidates[static_cast<std::size_t>(slotOf(from, d))];
+                    const auto at = std::find(list.begin(), list.end(), to);
+                    if (at != list.end())
+                        ranked.push_back({static_cast<std::size_t>(at - list.begin()), {slotOf(from, d), to}});
                 }
-                if (chosen != static_cast<int>(i))
-                    break;
+            }
+            std::stable_sort(ranked.begin(), ranked.end(),
+                             [](const auto& x, const auto& y) { return x.first < y.first; });
+            for (const auto& r : ranked)
+                e.slots.push_back(r.second);
+            edges.push_back(std::move(e));
+        }
+    }
+
+    std::vector<int> owner(count * 4, -1);  // the border each slot joins
+    std::vector<char> seen;
+    const std::function<bool(int)> augment = [&](int e) {
+        for (const auto& [slot, to] : edges[static_cast<std::size_t>(e)].slots) {
+            auto& visited = seen[static_cast<std::size_t>(slot)];
+            if (visited)
+                continue;
+            visited = 1;
+            int& held = owner[static_cast<std::size_t>(slot)];
+            if (held < 0 || augment(held)) {
+                held = e;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (std::size_t e = 0; e < edges.size(); ++e) {
+        seen.assign(count * 4, 0);
+        augment(static_cast<int>(e));
+    }
+
+    neighbours_.assign(count, std::vector<int>(4));
+    for (std::size_t i = 0; i < count; ++i) {
+        for (int d = 0; d < 4; ++d) {
+            const int slot = slotOf(static_cast<int>(i), d);
+            const auto direction = static_cast<Direction>(d);
+            int chosen = static_cast<int>(i);
+            if (const int e = owner[static_cast<std::size_t>(slot)]; e >= 0) {
+                const Border& border = edges[static_cast<std::size_t>(e)];
+                chosen = border.a == static_cast<int>(i) ? border.b : border.a;
+            } else if (const auto& list = candidates[static_cast<std::size_t>(slot)]; !list.empty()) {
+                chosen = list.front();
+            } else {
+                // The nearest state within the quarter that way; when there
+                // is none, the nearest anywhere on that side.
+                long long best = std::numeric_limits<long long>::max();
+                for (const bool cone : {true, false}) {
+                    for (std::size_t j = 0; j < count; ++j) {
+                        if (j == i)
+                            continue;
+                        const auto c = cost(static_cast<int>(i), static_cast<int>(j), direction, cone);
+                        if (c && *c < best) {
+                            best = *c;
+                            chosen = static_cast<int>(j);
+                        }
+                    }
+                    if (chosen != static_cast<int>(i))
+                        break;
+                }
             }
             neighbours_[i][static_cast<std::size_t>(d)] = chosen;
+        }
+    }
+
+    // A slot the matching gave a border that another arrow joins as well
+    // takes its own best choice instead.
+    const auto key = [](int a, int b) { return std::pair{std::min(a, b), std::max(a, b)}; };
+    std::map<std::pair<int, int>, int> joined;
+    for (std::size_t i = 0; i < count; ++i)
+        for (const int to : neighbours_[i])
+            ++joined[key(static_cast<int>(i), to)];
+    for (std::size_t i = 0; i < count; ++i) {
+        for (int d = 0; d < 4; ++d) {
+            const auto& list = candidates[static_cast<std::size_t>(slotOf(static_cast<int>(i), d))];
+            int& to = neighbours_[i][static_cast<std::size_t>(d)];
+            if (list.empty() || to == list.front() || joined[key(static_cast<int>(i), to)] < 2)
+                continue;
+            --joined[key(static_cast<int>(i), to)];
+            to = list.front();
+            ++joined[key(static_cast<int>(i), to)];
         }
     }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Board.h"
+#include "MapBorders.h"
 
 #include <optional>
 #include <string>
@@ -24,22 +25,32 @@ struct MapState {
 class StateMap {
 public:
     StateMap() = default;
-    // The states of the board's drop regions as they are now.
-    explicit StateMap(const Board& board);
+    // The states of the board's drop regions as they are now. `borders`
+    // names the pairs of states that share a border ("AL-FL AL-GA ..."):
+    // the arrows follow them.
+    explicit StateMap(const Board& board, std::string_view borders = mapBorders());
 
     int size() const { return static_cast<int>(states_.size()); }
     bool empty() const { return states_.empty(); }
     const MapState& state(int number) const { return states_.at(static_cast<std::size_t>(number)); }
     const std::vector<MapState>& states() const { return states_; }
 
-    // The nearest state that way from a state's anchor, or the state itself
-    // when there is none.
+    // The state an arrow leads to from a state: a bordering state in that
+    // quarter of the compass wherever there is one, chosen so that every two
+    // bordering states are joined one way at least; else the nearest state
+    // that way; the state itself when there is none.
     int neighbour(int number, Direction direction) const;
+    // The states that share a border with a state, in reading order.
+    const std::vector<int>& bordering(int number) const { return borders_.at(static_cast<std::size_t>(number)); }
     // The state that owns a drop region.
     std::optional<int> stateOfRegion(int region) const;
 
 private:
     std::vector<MapState> states_;
+    void readBorders(std::string_view borders);
+    void chooseArrows();
+
+    std::vector<std::vector<int>> borders_;
     std::vector<std::vector<int>> neighbours_;  // per state: left, right, up, down
 };
 

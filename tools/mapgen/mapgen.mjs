@@ -455,6 +455,10 @@ function colourStates() {
       if (b && b !== a) { nb.get(a).add(b); nb.get(b).add(a); }
     }
   });
+  // The land borders, each pair once: the quiz's arrow keys follow them.
+  const borders = [];
+  for (const [a, set] of nb) for (const b of set) if (a < b) borders.push(`${a}-${b}`);
+  borders.sort();
   // The Four Corners touch diagonally at one point; keep them apart too.
   for (const [a, b] of [["UT", "NM"], ["AZ", "CO"]]) { nb.get(a).add(b); nb.get(b).add(a); }
   // Largest degree first, then greedy: a planar map needs no more than six here.
@@ -471,7 +475,7 @@ function colourStates() {
     if (!colour.has(c)) throw new Error(`no colour left for ${c}`);
     next = (colour.get(c) + 1) % PALETTE.length;
   }
-  return { colour, nb };
+  return { colour, nb, borders };
 }
 
 // ---------------------------------------------------------------- lakes
@@ -562,9 +566,11 @@ function main() {
   const hiArcs = projectArcs(stateArcs, fitHawaii());
   const arcsFor = (code) => (code === "AK" ? akArcs : code === "HI" ? hiArcs : mainArcs);
 
-  const { colour } = colourStates();
+  const { colour, borders } = colourStates();
   const lines = [];
   lines.push(`<svg xmlns="http://www.w3.org/2000/svg" width="${W}" height="${H}" viewBox="0 0 ${W} ${H}">`);
+  // Which states share a land border (the build reads this line).
+  lines.push(`<metadata id="borders">${borders.join(" ")}</metadata>`);
   lines.push(`<rect width="${W}" height="${H}" fill="#ffffff"/>`);
   const lakeProjection = mainlandProjection(p);
   lines.push(`<path id="lakes" fill="#1b2a5c" fill-rule="evenodd" d="${pathData(lakeRings((pt) => local(lakeProjection(pt))))}"/>`);
