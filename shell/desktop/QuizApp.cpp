@@ -1,6 +1,7 @@
 #include "QuizApp.h"
 
 #include "Board.h"
+#include "CommandLine.h"
 #include "DeferredClipPlayer.h"
 #include "DesktopLauncher.h"
 #include "Form1.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QTimer>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,19 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     args.push_back(nullptr);
     int qtArgc = static_cast<int>(args.size()) - 1;
     QApplication app(qtArgc, args.data());
+    // What Qt left of the command line is ours.
+    std::vector<std::string> words;
+    for (int i = 1; i < qtArgc; ++i)
+        words.emplace_back(args[static_cast<std::size_t>(i)]);
+    const CommandLine options = readCommandLine(words);
+    if (!options.error.empty()) {
+        std::fputs(options.error.c_str(), stderr);
+        return 2;
+    }
+    if (options.help) {
+        std::printf("%s\n", kUsage);
+        return 0;
+    }
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORRINVALE_DESKTOP_ID));
     AppInfo info;
@@ -53,7 +68,7 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     Form1 window(board);
     // A click on a name picks it up and a click on a state drops it there,
     // for players who cannot drag (the desktop entry's "Play by clicking").
-    window.setClickToPlace(QCoreApplication::arguments().contains(QStringLiteral("--click-to-place")));
+    window.setClickToPlace(options.clickToPlace);
     SkinFramework skin([&window](std::int64_t handle, const std::string& sheet) { window.applySkin(handle, sheet); },
                        readPictureSize, qtReadsStyleSheet);
     SeededRandom random;

@@ -1,4 +1,5 @@
 // The shared routines: the file test, the application title and the home page.
+#include "CommandLine.h"
 #include "Fakes.h"
 #include "Main.h"
 #include "SessionPlatform.h"
@@ -111,4 +112,16 @@ TEST(SessionPlatform, XWaylandWhereTheCompositorWouldNotDrawTheTitleBar)
         // The compositor is asked only in a Wayland session with XWayland.
         EXPECT_LE(asked, 1);
     }
+}
+
+TEST(CommandLine, KnownOptionsPlayAMisspeltOneIsRefusedWithTheUsage)
+{
+    EXPECT_FALSE(readCommandLine({}).clickToPlace);
+    const CommandLine chosen = readCommandLine({"--click-to-place"});
+    EXPECT_TRUE(chosen.clickToPlace);
+    EXPECT_TRUE(chosen.error.empty());
+    EXPECT_TRUE(readCommandLine({"--help"}).help);
+
+    const CommandLine misspelt = readCommandLine({"--click-to-plac", "stray"});
+    EXPECT_EQ(misspelt.error, std::string("orrinvale: unknown option '--click-to-plac'\n") + kUsage + "\n");
 }

@@ -1,0 +1,23 @@
+// The quiz's command line: the ways to play a player may choose. Qt takes
+// its own options (-platform and the like) before this reads the rest.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orrinvale {
+
+struct CommandLine {
+    bool clickToPlace = false;
+    bool help = false;
+    // Empty when every word was understood; else what to print on standard
+    // error before ending with exit status 2.
+    std::string error;
+};
+
+inline constexpr const char* kUsage = "usage: orrinvale [--click-to-place] [--help]";
+
+// `args` without the program's own name.
+CommandLine readCommandLine(const std::vector<std::string>& args);
+
+} // namespace orrinvale
