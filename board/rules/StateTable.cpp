@@ -13,6 +13,7 @@ void StateTableFile::open(const std::string& path)
 {
     file_.reset();
     pos_ = len_ = 0;
+    tooLarge_ = false;
     error_ = 0;
     failed_ = false;
     std::error_code ec;
@@ -28,6 +29,10 @@ void StateTableFile::open(const std::string& path)
         throw RuntimeError(std::generic_category().message(err));
     }
     file_.reset(f);
+    consumed_ = 0;
+    // A sparse or huge file would take minutes and gigabytes to read.
+    const auto size = std::filesystem::file_size(path, ec);
+    tooLarge_ = !ec && size > kMostBytes;
 }
 
 int StateTableFile::peek()
@@ -65,13 +70,22 @@ bool StateTableFile::atEnd()
 std::string StateTableFile::readLine()
 {
     std::string bytes;
-    for (int c = get(); c != EOF; c = get()) {
+    for (int c = tooLarge_ ? EOF : get(); c != EOF; c = get()) {
+        if (++consumed_ > kMostBytes) {
+            tooLarge_ = true;
+            break;
+        }
         if (c == '\r') {
             if (peek() == '\n')
                 get();
             break;
         }
         bytes.push_back(static_cast<char>(c));
+    }
+    if (tooLarge_) {
+        failed_ = true;
+        pos_ = len_ = 0;
+        throw RuntimeError(errors::kOutOfMemory);
     }
     if (error_ != 0) {
         const int err = error_;

@@ -2,6 +2,7 @@
 // line, fields separated by commas.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <memory>
@@ -24,9 +25,15 @@ public:
     bool atEnd();
 
     // The next line without its line end, decoded to UTF-8. Raises a
-    // RuntimeError with the system's message when the file cannot be read;
-    // after that the file counts as ended.
+    // RuntimeError with the system's message when the file cannot be read,
+    // and "Out of memory" for a table larger than kMostBytes (sized before
+    // anything is read, and counted as it is read, should it grow); after
+    // that the file counts as ended.
     std::string readLine();
+
+    // The real table holds some 700 bytes; 16 MiB is far beyond any table
+    // and takes well under a second to read.
+    static constexpr std::uintmax_t kMostBytes = 16 << 20;
 
 private:
     int peek();
@@ -39,6 +46,8 @@ private:
     std::vector<unsigned char> buffer_ = std::vector<unsigned char>(1 << 16);
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
+    std::uintmax_t consumed_ = 0;  // bytes taken by readLine
+    bool tooLarge_ = false;
     int error_ = 0;         // errno of a failed read, until it is raised
     bool failed_ = false;   // a read failed: nothing more is read
 };

@@ -92,6 +92,12 @@ std::vector<Row> rows()
         {"state table random bytes", [random](const TempFolder& f) { f.write(files::kStateTable, random); },
          setUpReports(random), false},
         {"state table of 10 MB", [=](const TempFolder& f) { f.write(files::kStateTable, table + bigTail); }, {140, 142}},
+        {"state table of 2 GB, sparse: sized, not read",
+         [](const TempFolder& f) {
+             f.write(files::kStateTable, "");
+             std::filesystem::resize_file(f / files::kStateTable, std::uintmax_t{2} << 30);
+         },
+         {136}, false},
         {"state table unreadable",
          [](const TempFolder& f) {
              std::filesystem::remove(f / files::kStateTable);
