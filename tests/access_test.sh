@@ -99,6 +99,57 @@ sleep 0.3
 xdotool mousemove $((WX + sx)) $((WY + sy)) click 1
 step "Utah placed by two clicks" client placed Utah
 
+# Starts Orca with its debug log in $ORCA_LOG (a new file each time) and
+# waits until it speaks. Orca and the speech server keep their settings in
+# the session's own folders. Orca writes its log through a block buffer:
+# opened line by line instead, each key's speech can be read right after it.
+start_orca() {
+  local home="$SESSION_DIR/orca"
+  mkdir -p "$home/home" "$home/data" "$home/cache" "$home/py"
+  printf '%s\n' 'import builtins, os' '_open = builtins.open' '_log = os.environ.get("ORCA_DEBUG_LOG")' \
+    'def _lines(file, mode="r", buffering=-1, *args, **kwargs):' \
+    '    if _log and file == _log and "b" not in mode: buffering = 1' \
+    '    return _open(file, mode, buffering, *args, **kwargs)' 'builtins.open = _lines' \
+    >"$home/py/sitecustomize.py"
+  ORCA_LOG="$home/speech-$1.log"
+  HOME="$home/home" XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache" \
+    ORCA_DEBUG_LOG="$ORCA_LOG" PYTHONPATH="$home/py" orca --debug-file "$ORCA_LOG" >"$home/orca-$1.out" 2>&1 &
+  ORCA_PID=$!
+  SESSION_PIDS+=("$ORCA_PID")
+  for _ in $(seq 300); do grep -q 'SPEECH OUTPUT' "$ORCA_LOG" 2>/dev/null && return 0; sleep 0.1; done
+  echo "FAILED Orca spoke nothing within 30 s; its output:"
+  sed 's/^/  | /' "$home/orca-$1.out"
+  return 1
+}
+
+echo "-- with Orca, the screen reader: an opening by keys, then the end of a game"
+if ! command -v orca >/dev/null 2>&1; then
+  echo "FAILED: orca is not installed (tools/install-deps.sh test installs it)"
+  failed=$((failed + 1))
+else
+  kill "$QUIZ_PID" 2>/dev/null || true
+  wait "$QUIZ_PID" 2>/dev/null || true
+  if start_orca opening &&
+    launch_quiz env -u QT_QPA_PLATFORM -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON "$SESSION_DIR/program/orrinvale"; then
+    xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+    step "what Orca speaks of an opening" client orca "$SESSION_DIR/graph" "$table" "$ORCA_LOG"
+    # Forty-eight placements would keep Orca talking for minutes: they are
+    # made while it is away.
+    kill "$ORCA_PID" 2>/dev/null || true
+    wait "$ORCA_PID" 2>/dev/null || true
+    step "all but one name placed" client fill "$SESSION_DIR/graph" "$table"
+    if start_orca ending; then
+      xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+      step "what Orca speaks of the last drop" client orca-ending "$SESSION_DIR/graph" "$table" "$ORCA_LOG"
+    else
+      failed=$((failed + 1))
+    fi
+  else
+    echo "FAILED: Orca or the quiz beside it did not start"
+    failed=$((failed + 1))
+  fi
+fi
+
 if [ "$failed" -ne 0 ]; then
   echo "FAILED: $failed of the steps above failed; the quiz's output:"
   sed 's/^/  | /' "$SESSION_DIR/quiz.log"

@@ -30,6 +30,7 @@ test_packages=(
   clang libclang-rt-dev
   weston xwayland qt6-wayland
   dbus-daemon at-spi2-core python3-pyatspi
+  orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng
 )
 
 package_packages=(
@@ -63,7 +64,8 @@ libwayland-client, and the Liberation fonts. The tests also use GoogleTest,
 Xvfb, xdotool, xprop and xdpyinfo, ImageMagick, PulseAudio with pactl and
 parec, sox, clang with its sanitizer and libFuzzer runtime, Weston with
 XWayland and Qt's Wayland plugin, dbus-run-session with the AT-SPI bus and
-Python's pyatspi, dpkg-deb, lintian, appstreamcli and desktop-file-validate;
+Python's pyatspi, the Orca screen reader with speech-dispatcher and
+espeak-ng, dpkg-deb, lintian, appstreamcli and desktop-file-validate;
 a test whose tools are missing says so and is skipped.
 Going on with the build.
 MSG

@@ -20,6 +20,11 @@ bool isNames(const PlayStop* stop)
     return stop->stop() == Stop::Names;
 }
 
+QString instructions(const PlayStop* stop)
+{
+    return QString::fromLatin1(isNames(stop) ? texts::kNamesPanelHelp : texts::kMapHelp);
+}
+
 // One name of the panel, or one state of the map.
 class ItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
@@ -39,12 +44,27 @@ public:
         if (!stop_)
             return {};
         if (t == QAccessible::Name) {
-            if (isNames(stop_))
-                return shownCaption(stop_->play().board().labels(item_).caption);
-            return QString::fromStdString(texts::stateName(stop_->play(), item_));
+            const QString name = isNames(stop_) ? shownCaption(stop_->play().board().labels(item_).caption)
+                                                : QString::fromStdString(texts::stateName(stop_->play(), item_));
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+            // Before announcements, a result told where the focus stays is
+            // heard as the focused item's new name.
+            if (stop_->resultInPlace(item_))
+                return stop_->resultOn(item_) + QStringLiteral(". ") + name;
+#endif
+            return name;
         }
-        if (t == QAccessible::Description)
-            return stop_->resultOn(item_);
+        if (t == QAccessible::Description) {
+            // The last result told here, else where the item lies; on the
+            // first visit to its stop, the stop's keys after it.
+            QString told = stop_->resultOn(item_);
+            if (told.isEmpty())
+                told = QString::fromStdString(isNames(stop_) ? texts::namePosition(stop_->play(), item_)
+                                                             : texts::whereabouts(stop_->play(), item_));
+            if (stop_->instructionsDue() && stop_->currentItem() == item_)
+                told += QStringLiteral(". ") + instructions(stop_);
+            return told;
+        }
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -124,7 +144,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description)
-            return QString::fromLatin1(isNames(stop()) ? texts::kNamesPanelHelp : texts::kMapHelp);
+            return stop()->instructionsDue() ? instructions(stop()) : QString();
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return stop()->childCount(); }
@@ -139,6 +159,14 @@ public:
         auto* iface = new ItemAccessible(stop(), item);
         items_[item] = QAccessible::registerAccessibleInterface(iface);
         return iface;
+    }
+    void renew(int item)
+    {
+        const auto found = items_.find(item);
+        if (found == items_.end())
+            return;
+        QAccessible::deleteAccessibleInterface(found->second);
+        items_.erase(found);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -179,6 +207,12 @@ QAccessibleInterface* accessibleStops(const QString& className, QObject* object)
 }
 
 } // namespace
+
+void renewItem(PlayStop* stop, int item)
+{
+    if (auto* iface = dynamic_cast<StopAccessible*>(QAccessible::queryAccessibleInterface(stop)))
+        iface->renew(item);
+}
 
 void installAccessibleStops()
 {

@@ -7,7 +7,14 @@
 
 namespace orrinvale {
 
+class PlayStop;
+
 // Makes Qt build these interfaces for the access widgets. Safe to call often.
 void installAccessibleStops();
+
+// Gives an item of a stop a fresh interface, so that a screen reader meets
+// it anew when it is next told as focused (and speaks it whole) though the
+// focus never left it.
+void renewItem(PlayStop* stop, int item);
 
 } // namespace orrinvale

@@ -8,6 +8,8 @@
 #include "StateMapView.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QShortcut>
 
@@ -15,7 +17,7 @@ namespace orrinvale {
 
 PlayAccess::PlayAccess(QWidget* window, Board& board, QWidget* focusHolder, QWidget* lastStop,
                        const std::vector<QWidget*>& buttons)
-    : QObject(window), window_(window), play_(std::make_unique<KeyboardPlay>(board, StateMap(board))),
+    : QObject(window), window_(window), focusHolder_(focusHolder), play_(std::make_unique<KeyboardPlay>(board, StateMap(board))),
       sink_([](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); })
 {
     installAccessibleStops();
@@ -28,6 +30,7 @@ PlayAccess::PlayAccess(QWidget* window, Board& board, QWidget* focusHolder, QWid
     QWidget::setTabOrder(lastStop, names_);
     QWidget::setTabOrder(names_, map_);
     focusHolder->setAccessibleName(QString::fromLatin1(texts::kFocusHolderName));
+    focusHolder->installEventFilter(this);
 
     for (PlayStop* stop : {static_cast<PlayStop*>(names_), static_cast<PlayStop*>(map_)}) {
         connect(stop, &PlayStop::reacted, this, [this, stop](const Reaction& r) { react(stop, r); });
@@ -93,6 +96,37 @@ void PlayAccess::showHelp()
     window_->activateWindow();
 }
 
+bool PlayAccess::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != focusHolder_ || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return false;  // the tab order as it is
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        names_->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    default:
+        break;
+    }
+    if (key->text().isEmpty() || !key->text().front().isPrint())
+        return false;  // F-keys and the like: the window's shortcuts
+    // Text, a letter above all: the names take it, a letter choosing its name.
+    names_->setFocus(Qt::ShortcutFocusReason);
+    QKeyEvent letter(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+    QCoreApplication::sendEvent(names_, &letter);
+    return true;
+}
+
 void PlayAccess::switchStop()
 {
     if (names_->hasFocus())
@@ -108,6 +142,7 @@ void PlayAccess::react(PlayStop* from, const Reaction& reaction)
         return;
     case Reaction::Moved:
         from->setResult(-1, {});
+        from->instructionsHeard();
         from->update();
         tellFocus(from);
         return;
@@ -127,12 +162,12 @@ void PlayAccess::react(PlayStop* from, const Reaction& reaction)
     if (reaction.focus)
         target = *reaction.focus == Stop::Names ? static_cast<PlayStop*>(names_) : static_cast<PlayStop*>(map_);
     const QString text = QString::fromStdString(texts::resultText(*play_, reaction));
-    target->setResult(target->currentItem(), text);
-    if (reaction.focus && !target->hasFocus()) {
+    const bool moves = reaction.focus && !target->hasFocus();
+    target->setResult(target->currentItem(), text, !moves);
+    if (moves)
         target->setFocus(Qt::OtherFocusReason);  // its focus-in tells the item, result and all
-        tell(target, text, false);
-    } else
-        tell(target, text, true);
+    else
+        tellInPlace(target, text);
 }
 
 void PlayAccess::tellFocus(PlayStop* stop)
@@ -148,23 +183,20 @@ void PlayAccess::tellFocus(PlayStop* stop)
     send(focus);
 }
 
-void PlayAccess::tell(PlayStop* stop, const QString& text, bool focusEvent)
+void PlayAccess::tellInPlace(PlayStop* stop, const QString& text)
 {
-    const int child = stop->childOfItem(stop->currentItem());
-    if (child >= 0) {
-        QAccessibleEvent changed(stop, QAccessible::DescriptionChanged);
-        changed.setChild(child);
-        send(changed);
-    }
-    if (focusEvent)
-        tellFocus(stop);
+    if (text.isEmpty())
+        return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (!text.isEmpty()) {
-        QAccessibleAnnouncementEvent announcement(stop, text);
-        send(announcement);
-    }
+    QAccessibleAnnouncementEvent announcement(stop, text);
+    send(announcement);
 #else
-    Q_UNUSED(text);
+    // Qt 6.4 sends a changed name or description with the item in place of
+    // the text, which screen readers cannot read. The item is met anew
+    // instead: told as focused under a fresh interface, it is spoken whole,
+    // its name carrying the result.
+    renewItem(stop, stop->currentItem());
+    tellFocus(stop);
 #endif
 }
 

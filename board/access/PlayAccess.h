@@ -1,9 +1,9 @@
 // Keyboard play and the screen reader's view of the window, wired up: the
 // names and the map as focus stops after Exit, the ring around a button
 // reached by the keyboard, the instructions as text, F6 to the names and F1
-// for the keys. Each pick-up and drop is told through the item that has the
-// focus afterwards (its description and a focus event) and, from Qt 6.8, as
-// an announcement.
+// for the keys. A pick-up or drop that moves the focus is told by the item
+// it moves to (its description, heard with it); one that leaves the focus
+// where it was is announced (Qt 6.8) or heard as the item's new name.
 #pragma once
 
 #include "KeyboardPlay.h"
@@ -54,13 +54,20 @@ public:
     // F6: from anywhere to the names, and between the names and the map.
     void switchStop();
 
+protected:
+    // Text1 only holds the first focus: what is typed there goes to the names.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void react(PlayStop* from, const Reaction& reaction);
     void tellFocus(PlayStop* stop);
-    void tell(PlayStop* stop, const QString& text, bool focusEvent);
+    // A result where the focus stays: an announcement, or before Qt 6.8 a
+    // new name of the focused item.
+    void tellInPlace(PlayStop* stop, const QString& text);
     void send(QAccessibleEvent& event) { sink_(&event); }
 
     QWidget* window_;
+    QWidget* focusHolder_;
     std::unique_ptr<KeyboardPlay> play_;
     NamesPanel* names_ = nullptr;
     StateMapView* map_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace orrinvale {
 
@@ -11,10 +12,12 @@ PlayStop::PlayStop(QWidget* window, KeyboardPlay& play, Stop stop) : QWidget(win
     setFocusPolicy(Qt::TabFocus);
 }
 
-void PlayStop::setResult(int item, const QString& text)
+void PlayStop::setResult(int item, const QString& text, bool inPlace)
 {
     resultItem_ = item;
     result_ = text;
+    inPlace_ = inPlace;
+    resultWaits_ = !inPlace && item >= 0;
 }
 
 void PlayStop::keyPressEvent(QKeyEvent* event)
@@ -56,13 +59,26 @@ void PlayStop::paintEvent(QPaintEvent*)
 void PlayStop::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    // A result waiting for the focus is told now; any other was told before
+    // and is not news when the focus comes back (Tab, F6, a box closed).
+    if (!resultWaits_)
+        setResult(-1, {});
+    resultWaits_ = false;
     update();
-    emit focusEntered();
+    // Qt tells the stop itself as focused after this handler; the item is
+    // told after that, so a screen reader ends on the item, not on the stop.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            emit focusEntered();
+    });
 }
 
 void PlayStop::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
+    // A box over the window takes the focus for a while: that is no leaving.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        visited_ = true;
     update();
 }
 

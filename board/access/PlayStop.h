@@ -31,9 +31,17 @@ public:
     // Picks up the name or drops on the state: the item's accessible action.
     void activate(int item) { emit reacted(activateItem(item)); }
 
+    // The stop's instructions are told on its first visit only.
+    bool instructionsDue() const { return !visited_; }
+    // The player has moved within the stop: its instructions were heard.
+    void instructionsHeard() { visited_ = true; }
+
     // The last result told on an item, which its description carries.
+    // `inPlace`: told where the focus already was; else it waits for the
+    // focus to come here.
     QString resultOn(int item) const { return item == resultItem_ ? result_ : QString(); }
-    void setResult(int item, const QString& text);
+    bool resultInPlace(int item) const { return item == resultItem_ && inPlace_; }
+    void setResult(int item, const QString& text, bool inPlace = false);
 
 signals:
     // A key or an action did something; the window's controller acts on it.
@@ -58,6 +66,9 @@ private:
     Stop stop_;
     int resultItem_ = -1;
     QString result_;
+    bool inPlace_ = false;
+    bool resultWaits_ = false;  // to be told when the focus comes here
+    bool visited_ = false;
 };
 
 } // namespace orrinvale

@@ -22,6 +22,13 @@ extern const char* const kHelp;
 // number in reading order that tells nothing of where it lies.
 std::string stateName(const KeyboardPlay& play, int state);
 
+// Where a state lies, without naming any state not yet placed: its part of
+// the map and the states it borders, the placed ones by name.
+std::string whereabouts(const KeyboardPlay& play, int state);
+
+// An unplaced name's place among the names left: "3 of 49".
+std::string namePosition(const KeyboardPlay& play, int name);
+
 // The sentence that tells a pick-up's or a drop's result; empty when there
 // is nothing to tell.
 std::string resultText(const KeyboardPlay& play, const Reaction& reaction);

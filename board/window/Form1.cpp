@@ -94,6 +94,7 @@ void Form1::createFocusHolder()
         return;
     text1_ = new QLineEdit(latin1(layout::kFocusHolderText), this);
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setReadOnly(true);  // nothing typed, pasted or deleted changes it
     text1_->setGeometry(pixelRect(layout::kFocusHolder));
     text1_->show();
     restart_->setFocusPolicy(Qt::StrongFocus);

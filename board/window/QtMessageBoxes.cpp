@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 
 namespace orrinvale {
@@ -70,13 +71,28 @@ std::unique_ptr<QMessageBox> makeMessageBox(const std::string& title, const std:
                                               QString::fromStdString(title), displayText(text), QMessageBox::Ok,
                                               parent);
     box->setTextFormat(Qt::PlainText);
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setAccessibleName(spokenText(box->text()));
     return box;
+}
+
+QString spokenText(QString shown)
+{
+    // "COMPLETE!THE MAP" would be read as one sentence: a space after a
+    // sentence's end where the next begins at once.
+    static const QRegularExpression joined(QStringLiteral("([!?.])(\\p{Lu})"));
+    return shown.replace(joined, QStringLiteral("\\1 \\2"));
 }
 
 void QtMessageBoxes::show(const std::string& title, const std::string& text, BoxIcon icon)
 {
-    const auto box = makeMessageBox(title, text, icon, QApplication::activeWindow());
+    QWidget* window = QApplication::activeWindow();
+    const auto box = makeMessageBox(title, text, icon, window);
     box->exec();
+    // Back to the window and its focused item, also where no window manager
+    // hands the focus back when a box closes.
+    if (window)
+        window->activateWindow();
 }
 
 } // namespace orrinvale

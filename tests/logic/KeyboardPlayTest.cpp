@@ -97,6 +97,62 @@ TEST(StateMap, ArrowsGoToANearbyStateThatWay)
     }
 }
 
+// True when `to` lies in the quarter of the compass around `d` seen from `from`.
+static bool inQuarter(PointTw from, PointTw to, Direction d)
+{
+    const int dx = to.x - from.x;
+    const int dy = to.y - from.y;
+    const int along = d == Direction::Left ? -dx : d == Direction::Right ? dx : d == Direction::Up ? -dy : dy;
+    const int across = d == Direction::Left || d == Direction::Right ? std::abs(dy) : std::abs(dx);
+    return along > 0 && across <= along;
+}
+
+TEST(StateMap, ArrowsFollowTheBordersOfTheMapsOwnData)
+{
+    Play p;
+    const StateMap& map = p.play.map();
+    auto borders = [&](const char* code) {
+        std::set<std::string> codes;
+        for (const int n : map.bordering(p.stateOf(code)))
+            codes.insert(map.state(n).code);
+        return codes;
+    };
+    EXPECT_EQ(borders("AZ"), (std::set<std::string>{"CA", "NM", "NV", "UT"})) << "the Four Corners touch, no more";
+    EXPECT_EQ(borders("MD"), (std::set<std::string>{"DE", "PA", "VA", "WV"}));
+    EXPECT_TRUE(borders("AK").empty());
+    EXPECT_TRUE(borders("HI").empty());
+
+    const auto all = {Direction::Left, Direction::Right, Direction::Up, Direction::Down};
+    for (int s = 0; s < map.size(); ++s) {
+        const auto& near = map.bordering(s);
+        for (const Direction d : all) {
+            const bool oneThatWay = std::any_of(near.begin(), near.end(), [&](int n) {
+                return inQuarter(map.state(s).anchor, map.state(n).anchor, d);
+            });
+            const int to = map.neighbour(s, d);
+            if (oneThatWay) {
+                EXPECT_TRUE(std::count(near.begin(), near.end(), to))
+                    << map.state(s).code << " " << static_cast<int>(d) << " leads to " << map.state(to).code;
+            }
+        }
+        for (const int n : near) {
+            const bool joined = std::any_of(all.begin(), all.end(), [&](Direction d) {
+                return map.neighbour(s, d) == n || map.neighbour(n, d) == s;
+            });
+            EXPECT_TRUE(joined) << map.state(s).code << " and " << map.state(n).code << " are joined by no arrow";
+        }
+    }
+    auto go = [&](const char* from, Direction d) { return map.state(map.neighbour(p.stateOf(from), d)).code; };
+    EXPECT_EQ(go("AZ", Direction::Left), "CA");
+    EXPECT_EQ(go("MD", Direction::Left), "WV");
+    EXPECT_EQ(go("WA", Direction::Right), "ID");
+
+    // Without borders the arrows still lead somewhere that way.
+    const StateMap bare(p.board, "");
+    EXPECT_TRUE(bare.bordering(0).empty());
+    EXPECT_NE(bare.neighbour(p.stateOf("KS"), Direction::Left), p.stateOf("KS"));
+}
+
 TEST(NameGrid, ArrowsHomeEndAndLettersSkipPlacedNames)
 {
     Play p;
@@ -242,6 +298,21 @@ TEST(KeyboardPlay, ANameTheMouseCarriesAndTheKeysPlaceCountsOnce)
     EXPECT_TRUE(p.boxes.shown.empty()) << "no congratulations at 25 names";
 }
 
+TEST(PlayTexts, WhereAStateLiesNamesItsPlacedNeighboursOnly)
+{
+    Play p;
+    const int washington = p.stateOf("WA");
+    EXPECT_EQ(texts::whereabouts(p.play, washington), "In the north-west of the map, bordering 2 unnamed states");
+    EXPECT_EQ(texts::whereabouts(p.play, p.stateOf("HI")).rfind("On its own, in the south", 0), 0u);
+    p.board.piccoor_DragDrop(static_cast<std::int16_t>(p.regionOf("OR")), p.nameOf("OR"));
+    EXPECT_EQ(texts::whereabouts(p.play, washington),
+              "In the north-west of the map, bordering Oregon and 1 more unnamed state");
+    p.board.piccoor_DragDrop(static_cast<std::int16_t>(p.regionOf("ID")), p.nameOf("ID"));
+    const std::string both = texts::whereabouts(p.play, washington);
+    EXPECT_TRUE(both.find("Oregon") != std::string::npos && both.find("Idaho") != std::string::npos) << both;
+    EXPECT_EQ(texts::namePosition(p.play, p.nameOf("WA")), "45 of 48");
+}
+
 TEST(PlayTexts, NoUnplacedStateIsNamedAndEveryPlacedOneIs)
 {
     Play p;
@@ -253,5 +324,11 @@ TEST(PlayTexts, NoUnplacedStateIsNamedAndEveryPlacedOneIs)
         const std::string name = p.board.labels(p.nameOf(code)).caption;
         EXPECT_EQ(texts::stateName(p.play, s), p.board.labels(p.nameOf(code)).visible ? "Unnamed state " +
                   std::to_string(s + 1) : name);
+        const std::string where = texts::whereabouts(p.play, s);
+        for (int i = 0; i < 50; ++i) {
+            if (p.board.labels(i).visible) {
+                EXPECT_EQ(where.find(p.board.labels(i).caption), std::string::npos) << where;
+            }
+        }
     }
 }

@@ -10,11 +10,14 @@ checks as "ok ..." or "FAILED ..." lines and exits 1 when anything failed.
   access_client.py help                   F1's box of keys, closed by Escape
   access_client.py action GRAPH TABLE     places one name by actions alone
   access_client.py placed NAME            waits until NAME has left the panel
+  access_client.py orca GRAPH TABLE LOG   plays by keys and reads what Orca
+                                          spoke (its debug log LOG)
 
 GRAPH is `quiz_points --states`: each state's number, code and the states the
 arrow keys lead to; TABLE is the state table (name,code per line).
 """
 import collections
+import re
 import os
 import subprocess
 import sys
@@ -243,7 +246,8 @@ def cmd_play(graph_path, table_path, count, wrong):
         placed.append(place_by_keys(quiz, table, codes, arrows, wrong and i == 0, completes=last))
         if last:
             box = wait_for("the congratulations box", lambda: find_box(quiz))
-            check(f"the fiftieth drop by keys shows the box: '{box}'", box == "CONGRATULATIONS!THE MAP IS COMPLETE!")
+            check(f"the fiftieth drop by keys shows the box, its two sentences apart for speech: '{box}'",
+                  box == "CONGRATULATIONS! THE MAP IS COMPLETE!")
             key("Return")
             wait_for("a fresh board after the box is closed", lambda: quiz.names.childCount == 50)
             check("closed by Return, the box leaves a fresh board of fifty names", True)
@@ -408,6 +412,142 @@ def cmd_rings(graph_path, table_path, shots):
     finish()
 
 
+# --------------------------------------------------------------- Orca
+
+class Speech:
+    """What Orca speaks, from its debug log: the utterances since the last look."""
+
+    def __init__(self, path):
+        self.path = path
+        self.offset = os.path.getsize(path)
+
+    def settle(self, timeout=10.0):
+        """Waits until the log has not grown for a second."""
+        end = time.monotonic() + timeout
+        size = -1
+        while time.monotonic() < end:
+            time.sleep(1.0)
+            now = os.path.getsize(self.path)
+            if now == size:
+                break
+            size = now
+
+    def after(self, *keys):
+        """Presses the keys (each released before the next) and returns what was spoken."""
+        self.offset = os.path.getsize(self.path)
+        for k in keys:
+            key(k)
+        self.settle()
+        with open(self.path, encoding="utf-8", errors="replace") as f:
+            f.seek(self.offset)
+            text = f.read()
+        self.offset += len(text.encode("utf-8", errors="replace"))
+        spoken, current = [], None
+        for line in text.splitlines():
+            if "SPEECH OUTPUT: '" in line:
+                current = line.split("SPEECH OUTPUT: '", 1)[1]
+                spoken.append(current)
+            elif current is not None and line.startswith(" " * 18):
+                spoken[-1] += " " + line.strip()
+            else:
+                current = None
+        said = " | ".join(re.sub(r"'\s*\{.*$", "", u).strip() for u in spoken)
+        print(f"     Orca: {'+'.join(keys)} -> {said}", flush=True)
+        return said
+
+
+def cmd_orca(graph_path, table_path, log_path):
+    table = read_table(table_path)
+    codes, arrows = read_graph(graph_path)
+    quiz = Quiz()
+    speech = Speech(log_path)
+    names = list(table)
+    placed = set()
+
+    def gives_nothing_away(said):
+        """Where the map's states are described, no unplaced state is named."""
+        for part in said.split(" | "):
+            rest = part.split("of the map", 1)[1] if "of the map" in part else ""
+            for n in sorted(names, key=len, reverse=True):  # West Virginia before Virginia
+                if n in rest:
+                    if n not in placed:
+                        return False
+                    rest = rest.replace(n, "")
+        return True
+
+    said = speech.after("F6")
+    first = quiz.focused(quiz.names).name
+    check(f"F6 speaks the focused name and its place ('{first}', '1 of 50')", first in said and "1 of 50" in said)
+    check("the names' instructions are spoken on the first entry", "Space or Enter picks it up" in said)
+    said = speech.after("u")
+    check("a letter speaks the name it reaches: Utah", "Utah" in said and f"{names.index('Utah') + 1} of 50" in said)
+    said = speech.after("Return")
+    check("Enter speaks the pick-up", "Utah picked up" in said)
+    check("the map's instructions are spoken on the first entry", "drops the held name" in said)
+    state = quiz.focused(quiz.map)
+    here = quiz.state_number(state, table, codes)
+    way, there = next((k, n) for k, n in arrows[here].items() if n != here)
+    said = speech.after(way)
+    check(f"an arrow speaks the state it reaches and where it lies ({way})",
+          f"Unnamed state {there + 1}" in said and "of the map" in said and gives_nothing_away(said))
+    check("the instructions are not spoken again at each step", "drops the held name" not in said)
+    goal = next(n for n, c in codes.items() if c == table["Utah"])
+    wrong = next(n for n in arrows[goal].values() if n != goal)
+    said = speech.after(*path_keys(arrows, there, wrong), "space")
+    check("a wrong drop is spoken", "Wrong: Utah does not go there" in said)
+    said = speech.after(*path_keys(arrows, wrong, goal), "Return")
+    placed.add("Utah")
+    check("a right drop is spoken with the count", "Right: Utah placed, 1 of 50" in said)
+    said = speech.after("Escape")
+    check("Escape with nothing held says nothing new", "Right:" not in said and "let go" not in said)
+    said = speech.after("F6", "Return")
+    check("Enter on the map with nothing held is spoken", "No name is held" in said)
+    said = speech.after("F1")
+    check("F1's box of keys is spoken", "Pick up the chosen name" in said or "Keys" in said)
+    said = speech.after("Escape")
+    check("closing it speaks where the focus is back", "Unnamed state" in said or "Utah" in said)
+    finish()
+
+
+def cmd_fill(graph_path, table_path):
+    """Places every name but the last through actions, quickly and quietly."""
+    table = read_table(table_path)
+    codes, _ = read_graph(graph_path)
+    quiz = Quiz()
+    while quiz.names.childCount > 1:
+        item = quiz.names.getChildAtIndex(0)
+        name = item.name
+        before = quiz.names.childCount
+        do_action(item, "Pick up")
+        wait_for(f"{name} to be held", lambda: item.getState().contains(pyatspi.STATE_CHECKED))
+        do_action(quiz.map.getChildAtIndex(next(n for n, c in codes.items() if c == table[name])), "Drop here")
+        wait_for(f"{name} to leave the panel", lambda: quiz.names.childCount == before - 1)
+    check("all names but one placed through actions", quiz.names.childCount == 1)
+    finish()
+
+
+def cmd_orca_ending(graph_path, table_path, log_path):
+    """The last name by keys with Orca: the box, and after it."""
+    table = read_table(table_path)
+    codes, arrows = read_graph(graph_path)
+    quiz = Quiz()
+    speech = Speech(log_path)
+    names = list(table)
+    if not quiz.focused(quiz.names):
+        speech.after("F6")
+    last = wait_for("the last name focused", lambda: quiz.focused(quiz.names)).name
+    said = speech.after("Return")
+    state = wait_for("the map to take the focus", lambda: quiz.focused(quiz.map))
+    here = quiz.state_number(state, table, codes)
+    goal = next(n for n, c in codes.items() if c == table[last])
+    said = speech.after(*path_keys(arrows, here, goal), "Return")
+    check("the fiftieth drop speaks the box, two sentences", "CONGRATULATIONS! THE MAP IS COMPLETE!" in said)
+    said = speech.after("Return")
+    check("closing the box speaks the new board and the first name",
+          "a new board is dealt" in said and names[0] in said)
+    finish()
+
+
 def main():
     command, args = sys.argv[1], sys.argv[2:]
     if command == "tree":
@@ -422,6 +562,12 @@ def main():
         cmd_placed(*args)
     elif command == "rings":
         cmd_rings(*args)
+    elif command == "orca":
+        cmd_orca(*args)
+    elif command == "fill":
+        cmd_fill(*args)
+    elif command == "orca-ending":
+        cmd_orca_ending(*args)
     else:
         sys.exit(f"unknown command {command}")
 
