@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace orrinvale {
 
 QString displayText(const std::string& text)
@@ -23,7 +25,9 @@ namespace {
 // A message box sizes itself as it is shown, and again on each layout
 // request, and wraps any text wider than half the screen or 500 pixels. The
 // report's lines are meant to be read as written, so this box grows to its
-// longest line instead, as far as the screen allows.
+// longest line instead, as far as the screen allows; a line wider than the
+// screen is wrapped to the screen's width. It is laid out once, when shown,
+// and then placed wholly on its screen with its OK button in sight.
 class UnwrappedBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
@@ -32,34 +36,62 @@ protected:
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);
-        unwrap();
+        if (!fitted_)
+            fit();
     }
     bool event(QEvent* event) override
     {
-        const bool handled = QMessageBox::event(event);
-        if (event->type() == QEvent::LayoutRequest && isVisible())
-            unwrap();
-        return handled;
+        // Qt's own sizing would undo the fit (and the fit Qt's, for ever):
+        // once fitted, a layout request only lays out what is there.
+        if (event->type() == QEvent::LayoutRequest && fitted_)
+            return QWidget::event(event);
+        return QMessageBox::event(event);
     }
 
 private:
-    void unwrap()
+    void fit()
     {
         auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        if (!label || !layout())
+        const QScreen* where = screen();
+        if (!label || !layout() || !where)
             return;
+        fitted_ = true;
+        const QRect room = where->availableGeometry();
+        // The box within its frame must fit the screen's free space.
+        const QSize margins = frameGeometry().size() - geometry().size();
+        const QSize inside = room.size() - margins;
         label->setWordWrap(false);
         layout()->activate();
-        const QSize whole = layout()->totalMinimumSize();
-        const QScreen* where = screen();
-        if (where && whole.width() > where->availableGeometry().width()) {
-            label->setWordWrap(true);  // wider than the screen: Qt's own wrapping
-            return;
+        QSize whole = layout()->totalMinimumSize();
+        if (whole.width() > inside.width()) {
+            // Wider than the screen: the label takes what the rest leaves.
+            int width = inside.width() - (whole.width() - label->minimumSizeHint().width());
+            label->setWordWrap(true);
+            for (int tries = 0; tries < 3; ++tries) {
+                label->setFixedWidth(std::max(width, 100));
+                layout()->activate();
+                whole = layout()->totalMinimumSize();
+                if (whole.width() <= inside.width())
+                    break;
+                width -= whole.width() - inside.width();
+            }
         }
+        whole = whole.boundedTo(inside);
         setFixedSize(whole);
-        // Our own change asks for a new layout, which would wrap again.
         QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+
+        // Centred over the window it belongs to, or on the screen, and moved
+        // in wherever it would stick out.
+        const QSize frame = whole + margins;
+        QRect box(QPoint(), frame);
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        box.moveCenter(owner && owner->isVisible() ? owner->frameGeometry().center() : room.center());
+        box.moveLeft(std::max(room.left(), std::min(box.left(), room.right() - frame.width() + 1)));
+        box.moveTop(std::max(room.top(), std::min(box.top(), room.bottom() - frame.height() + 1)));
+        move(box.topLeft());
     }
+
+    bool fitted_ = false;
 };
 
 } // namespace

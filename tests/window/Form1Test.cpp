@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -267,4 +268,33 @@ TEST(QtMessageBoxes, TheErrorReportKeepsEachLineOnOneLineUnderItsExactTitle)
         EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width()) << line.toStdString();
     // Four lines high, no more.
     EXPECT_LT(label->height(), 5 * label->fontMetrics().lineSpacing());
+}
+
+TEST(QtMessageBoxes, ALineWiderThanTheScreenIsWrappedOnceAndTheBoxStaysOnScreen)
+{
+    const auto box = makeMessageBox("Application Error", std::string(400, 'W') + "\r\nin Form1 at line 100",
+                                    BoxIcon::Warning, nullptr);
+    struct Counter : QObject {
+        int layouts = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            layouts += e->type() == QEvent::LayoutRequest;
+            return false;
+        }
+    } counter;
+    box->installEventFilter(&counter);
+    box->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    const int settled = counter.layouts;
+    QTest::qWait(300);
+    EXPECT_LE(counter.layouts - settled, 1) << "no layout loop";
+
+    const QRect room = box->screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(box->frameGeometry())) << "the box on its screen";
+    const auto* ok = box->button(QMessageBox::Ok);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(room.contains(QRect(ok->mapToGlobal(QPoint()), ok->size()))) << "its OK button in sight";
+    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    EXPECT_TRUE(label->wordWrap());
+    EXPECT_GT(label->width(), room.width() / 2) << "wrapped at the screen's width";
 }
