@@ -66,20 +66,45 @@ double peak(const QByteArray& samples, qsizetype from, qsizetype bytes)
     return largest / 32768.0;
 }
 
+// A WAV file of 8-bit mono samples at the given rate.
+std::string wav(std::uint32_t rate, std::size_t samples)
+{
+    std::string out = "RIFF";
+    auto put = [&](std::uint32_t v, int bytes) {
+        for (int b = 0; b < bytes; ++b)
+            out.push_back(static_cast<char>((v >> (8 * b)) & 0xff));
+    };
+    put(static_cast<std::uint32_t>(36 + samples), 4);
+    out += "WAVEfmt ";
+    put(16, 4), put(1, 2), put(1, 2), put(rate, 4), put(rate, 4), put(1, 2), put(8, 2);
+    out += "data";
+    put(static_cast<std::uint32_t>(samples), 4);
+    for (std::size_t k = 0; k < samples; ++k)
+        out.push_back(static_cast<char>(k % 40 < 20 ? 0x20 : 0xe0));
+    return out;
+}
+
 TEST(ClipDecoder, DecodesEachClipWholeInOrderAndFailsOnlyTheBadOnes)
 {
     TempFolder folder;
     folder.write("corrupt.wma", testing::randomBytes(9000, 3));
+    // A clip at 1 Hz would grow 44,100-fold; a playlist opens other files.
+    folder.write("slow.wma", wav(1, 20000));
+    folder.write("playlist.wma", "#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:1,\n" + shipped("correct.wma") +
+                                     "\n#EXT-X-ENDLIST\n");
+    folder.write("replaced.wma", wav(22050, 11025));
     std::filesystem::create_directory(folder / "folder.wma");
     // A FIFO nobody writes to would block whoever opens it.
     ASSERT_EQ(mkfifo((folder / "fifo.wma").c_str(), 0600), 0);
     const Answers answers = decode(
         ORRINVALE_DECODER, {shipped("correct.wma"), (folder / "corrupt.wma").string(),
                             (folder / "missing.wma").string(), shipped("wrong.wma"), (folder / "folder.wma").string(),
-                            (folder / "fifo.wma").string(), shipped("complete.wma")});
-    EXPECT_EQ(answers.order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6}));
-    for (int bad : {1, 2, 4, 5})
+                            (folder / "fifo.wma").string(), shipped("complete.wma"), (folder / "slow.wma").string(),
+                            (folder / "playlist.wma").string(), (folder / "replaced.wma").string()});
+    EXPECT_EQ(answers.order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    for (int bad : {1, 2, 4, 5, 7, 8})
         EXPECT_TRUE(answers.samples[bad].isEmpty()) << bad;
+    EXPECT_EQ(answers.samples[9].size(), kClipSampleRate / 2 * kClipBytesPerFrame) << "a WAV a player put there";
 
     // Each clip whole: at least the length it was made with, and at most one
     // codec frame (2048 samples) longer; its first note from the start, at

@@ -9,7 +9,10 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
+#include <string_view>
 #include <memory>
 #include <vector>
 
@@ -76,6 +79,20 @@ private:
     std::string samples_;
 };
 
+// The clips are WMA in ASF; a player who replaces one may well use WAV,
+// MP3, Ogg or FLAC. None of these containers refers to another file.
+constexpr const char* kContainers = "asf,wav,mp3,ogg,flac";
+constexpr int kLowestRate = 8000;
+constexpr int kHighestRate = 192000;
+constexpr int kMostChannels = 8;
+
+bool knownCodec(std::string_view name)
+{
+    static constexpr std::string_view kCodecs[] = {"wmav1", "wmav2", "wmapro", "mp3", "mp3float", "vorbis", "libvorbis",
+                                                   "opus", "libopus", "flac"};
+    return name.substr(0, 4) == "pcm_" || std::find(std::begin(kCodecs), std::end(kCodecs), name) != std::end(kCodecs);
+}
+
 } // namespace
 
 std::optional<std::string> decodeClip(const std::string& path, std::size_t maxBytes)
@@ -90,6 +107,9 @@ std::optional<std::string> decodeClip(const std::string& path, std::size_t maxBy
     AVFormatContext* opened = nullptr;
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
+    // Only containers that hold their own sound: a playlist or a
+    // concatenation would open other files.
+    av_dict_set(&options, "format_whitelist", kContainers, 0);
     const int status = avformat_open_input(&opened, ("file:" + path).c_str(), nullptr, &options);
     av_dict_free(&options);
     if (status < 0)
@@ -99,7 +119,12 @@ std::optional<std::string> decodeClip(const std::string& path, std::size_t maxBy
         return std::nullopt;
     const AVCodec* decoder = nullptr;
     const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
-    if (stream < 0 || !decoder)
+    if (stream < 0 || !decoder || !knownCodec(decoder->name))
+        return std::nullopt;
+    // A rate of 1 Hz would become 44,100 times its size on the way out.
+    const AVCodecParameters* format = input->streams[stream]->codecpar;
+    if (format->sample_rate < kLowestRate || format->sample_rate > kHighestRate || format->ch_layout.nb_channels < 1 ||
+        format->ch_layout.nb_channels > kMostChannels)
         return std::nullopt;
 
     const std::unique_ptr<AVCodecContext, FreeCodec> codec(avcodec_alloc_context3(decoder));
