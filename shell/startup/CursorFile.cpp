@@ -1,5 +1,6 @@
 #include "CursorFile.h"
 
+#include "IconPictures.h"
 #include "RuntimeError.h"
 
 #include <cerrno>
@@ -29,31 +30,6 @@ std::uint32_t le(const unsigned char* p, int bytes)
     return v;
 }
 
-std::uint32_t be(const unsigned char* p)
-{
-    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
-}
-
-// The size of an entry's picture as the picture itself gives it, whatever
-// the directory says: a PNG's header, or a bitmap's (whose height counts the
-// colour and the mask rows). False when neither can be read.
-bool pictureFits(const unsigned char* picture, std::size_t bytes)
-{
-    static constexpr unsigned char kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (bytes >= 8 && std::memcmp(picture, kPng, 8) == 0) {
-        if (bytes < 24)
-            return false;
-        const std::uint32_t width = be(picture + 16), height = be(picture + 20);
-        return width > 0 && height > 0 && width <= kMaxCursorSide && height <= kMaxCursorSide;
-    }
-    if (bytes < 12)
-        return false;
-    const auto width = static_cast<std::int32_t>(le(picture + 4, 4));
-    const auto height = static_cast<std::int32_t>(le(picture + 8, 4));
-    const std::int64_t rows = height < 0 ? -std::int64_t(height) : height;
-    return width > 0 && width <= std::int32_t(kMaxCursorSide) && rows > 0 && rows <= 2 * std::int64_t(kMaxCursorSide);
-}
-
 } // namespace
 
 HotSpot parseCursorHotSpot(const unsigned char* data, std::size_t size)
@@ -74,12 +50,13 @@ HotSpot parseCursorHotSpot(const unsigned char* data, std::size_t size)
         throw RuntimeError(kInvalidPicture);
     if (hotX >= width || hotY >= height)
         throw RuntimeError(kInvalidPicture);
-    // Every picture of the file, since a loader may take any of them.
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const unsigned char* other = data + kHeaderSize + kEntrySize * i;
-        const std::uint32_t otherBytes = le(other + 8, 4), otherOffset = le(other + 12, 4);
-        if (otherOffset > size || otherBytes > size - otherOffset ||
-            !pictureFits(data + otherOffset, otherBytes))
+    // Every picture of the file, since a loader may take any of them, by the
+    // size the picture itself gives.
+    const auto pictures = iconPictures(data, size);
+    if (!pictures)
+        throw RuntimeError(kInvalidPicture);
+    for (const IconPicture& picture : *pictures) {
+        if (picture.width > kMaxCursorSide || picture.height > kMaxCursorSide)
             throw RuntimeError(kInvalidPicture);
     }
     return {hotX, hotY};

@@ -1,5 +1,7 @@
 #include "SkinFramework.h"
 
+#include "IconPictures.h"
+
 #include "RuntimeError.h"
 #include "SkinSheet.h"
 
@@ -8,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <system_error>
 
 namespace orrinvale {
@@ -45,7 +48,11 @@ bool validUtf8(const std::string& s)
 // file (a FIFO or device could block the start for ever, a /proc entry has
 // no end), small, not compressed (an SVG can unpack to gigabytes), of a size
 // its reader can tell without decoding it, and all of them together within
-// the pixel budget. Relative names are found beside the skin file.
+// the pixel budget. Qt decodes a picture once for each rule and state that
+// names it, so each naming counts; on a screen of a higher scale it opens
+// the picture's twin "name@2x.png" (up to @9x) instead, so a twin beside a
+// picture is checked and counted as well. An icon counts every picture in
+// it by the picture's own header. Relative names are found beside the skin.
 class PictureCheck {
 public:
     PictureCheck(std::filesystem::path folder, const PictureSizer& sizer) : folder_(std::move(folder)), sizer_(sizer) {}
@@ -55,10 +62,37 @@ public:
         std::filesystem::path path(url);
         if (path.is_relative())
             path = folder_ / path;
-        const std::string where = path.lexically_normal().string();
-        if (std::find(seen_.begin(), seen_.end(), where) != seen_.end())
-            return where;  // counted once however often it is named
+        path = path.lexically_normal();
+        count(path, url);
+        for (int scale = 2; scale <= 9; ++scale) {
+            std::filesystem::path twin = path;
+            twin.replace_filename(path.stem().string() + "@" + std::to_string(scale) + "x" + path.extension().string());
+            std::error_code ec;
+            if (std::filesystem::exists(std::filesystem::symlink_status(twin, ec)))
+                count(twin, url + "'s twin " + twin.filename().string());
+        }
+        return path.string();
+    }
+
+private:
+    // Each naming of a picture counts against the budget; each file is
+    // looked at once.
+    void count(const std::filesystem::path& path, const std::string& url)
+    {
         const std::string picture = "the picture " + url;
+        auto known = pixelsOf_.find(path.string());
+        if (known == pixelsOf_.end())
+            known = pixelsOf_.emplace(path.string(), measure(path, picture)).first;
+        if (known->second > skin::kMaxPixels - pixels_)
+            throw RuntimeError(picture + " has more pixels than a skin may hold (" +
+                               std::to_string(skin::kMaxPixels) + " in all)");
+        pixels_ += known->second;
+    }
+
+    // The pixels Qt would decode of the file (more than the budget where
+    // they would not fit in it at all).
+    long long measure(const std::filesystem::path& path, const std::string& picture) const
+    {
         std::error_code ec;
         if (!std::filesystem::is_regular_file(path, ec))
             throw RuntimeError(picture + " is not a plain file");
@@ -67,26 +101,32 @@ public:
             throw RuntimeError(picture + " is empty");
         if (bytes > skin::kMaxPictureBytes)
             throw RuntimeError(picture + " is larger than 4 MiB");
-        char magic[2] = {};
-        std::ifstream(path, std::ios::binary).read(magic, 2);
-        if (static_cast<unsigned char>(magic[0]) == 0x1F && static_cast<unsigned char>(magic[1]) == 0x8B)
+        std::vector<unsigned char> head(static_cast<std::size_t>(bytes));
+        std::ifstream(path, std::ios::binary)
+            .read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
+        if (head.size() > 1 && head[0] == 0x1F && head[1] == 0x8B)
             throw RuntimeError(picture + " is compressed");
-        const std::optional<PictureSize> size = sizer_ ? sizer_(where) : std::nullopt;
+        const auto area = [](long long width, long long height) {
+            return width > skin::kMaxPixels || height > skin::kMaxPixels ? skin::kMaxPixels + 1 : width * height;
+        };
+        if (looksLikeIconFile(head.data(), head.size(), 1) || looksLikeIconFile(head.data(), head.size(), 2)) {
+            const auto pictures = iconPictures(head.data(), head.size());
+            if (!pictures)
+                throw RuntimeError(picture + " is no picture whose size can be read");
+            long long pixels = 0;
+            for (const IconPicture& inside : *pictures)
+                pixels = std::min(pixels + area(inside.width, inside.height), skin::kMaxPixels + 1);
+            return pixels;
+        }
+        const std::optional<PictureSize> size = sizer_ ? sizer_(path.string()) : std::nullopt;
         if (!size || size->width <= 0 || size->height <= 0)
             throw RuntimeError(picture + " is no picture whose size can be read");
-        const long long room = skin::kMaxPixels - pixels_;
-        if (size->width > room || size->height > room || size->width * size->height > room)
-            throw RuntimeError(picture + " has more pixels than a skin may hold (" +
-                               std::to_string(skin::kMaxPixels) + " in all)");
-        pixels_ += size->width * size->height;
-        seen_.push_back(where);
-        return where;
+        return area(size->width, size->height);
     }
 
-private:
     std::filesystem::path folder_;
     const PictureSizer& sizer_;
-    std::vector<std::string> seen_;
+    std::map<std::string, long long> pixelsOf_;
     long long pixels_ = 0;
 };
 

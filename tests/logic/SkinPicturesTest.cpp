@@ -109,3 +109,25 @@ TEST(SkinPictures, WithoutASizerNoPictureLoads)
 }
 
 } // namespace
+
+TEST(SkinPictures, WhatQtWouldDecodeIsCountedEachNamingEachTwinEachIconPicture)
+{
+    Skin skin;
+    skin.folder.write("x/many.png", "png");
+    skin.folder.write("x/pic.png", "png");
+    ASSERT_EQ(mkfifo((skin.folder / "x/pic@2x.png").c_str(), 0600), 0);
+    skin.sizes = {{"many.png", {1000, 1000}}, {"pic.png", {10, 10}}};
+    // A 1 x 1 entry in the directory, a 5700 x 5700 PNG inside it.
+    std::string ico("\0\0\1\0\1\0" "\1\1\0\0\1\0\x20\0" "\x20\0\0\0\x16\0\0\0", 22);
+    ico += std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x16\x44\0\0\x16\x44", 24) + std::string(8, '\0');
+    skin.folder.write("x/lie.ico", ico);
+
+    std::string sheet;
+    for (int rule = 1; rule <= 8; ++rule)
+        sheet += "QPushButton:hover { image: url(many.png); }\n";
+    EXPECT_EQ(skin.load(sheet).substr(0, 50), "line 8: the picture many.png has more pixels than ");
+    EXPECT_EQ(skin.load("QPushButton { image: url(pic.png); }"),
+              "line 1: the picture pic.png's twin pic@2x.png is not a plain file");
+    EXPECT_EQ(skin.load("QPushButton { image: url(lie.ico); }").substr(0, 49),
+              "line 1: the picture lie.ico has more pixels than ");
+}

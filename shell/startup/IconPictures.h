@@ -1,0 +1,24 @@
+// The pictures inside an icon or cursor file (.ico, .cur), each sized by its
+// own header (a PNG's, or a bitmap's) whatever the file's directory says:
+// a loader decodes what the picture says, not what the directory claims.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace orrinvale {
+
+struct IconPicture {
+    long long width = 0;
+    long long height = 0;  // a bitmap's rows without its mask
+};
+
+// True when the bytes begin like an icon (type 1) or cursor (type 2) file.
+bool looksLikeIconFile(const unsigned char* data, std::size_t size, int type);
+
+// Every picture of the file; nothing when the file's directory or any of its
+// pictures cannot be read.
+std::optional<std::vector<IconPicture>> iconPictures(const unsigned char* data, std::size_t size);
+
+} // namespace orrinvale
