@@ -94,8 +94,9 @@ public:
             s.invisible = !stop_->play().grid().unplaced(item_);
             s.selectable = true;
             s.selected = current;
-            s.checkable = true;
-            s.checked = stop_->play().held() == item_;
+            // Only the held name is checkable, and checked: a reader would
+            // say "not checked" of every other name.
+            s.checked = s.checkable = stop_->play().held() == item_;
         }
         return s;
     }

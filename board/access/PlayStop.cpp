@@ -1,5 +1,6 @@
 #include "PlayStop.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -18,6 +19,19 @@ void PlayStop::setResult(int item, const QString& text, bool inPlace)
     result_ = text;
     inPlace_ = inPlace;
     resultWaits_ = !inPlace && item >= 0;
+}
+
+void PlayStop::instructionsHeard()
+{
+    if (visited_)
+        return;
+    visited_ = true;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Readers that keep what they were told hear the stop has no
+    // instructions now (Qt 6.4 sends this change in a form they cannot read).
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+#endif
 }
 
 void PlayStop::keyPressEvent(QKeyEvent* event)
@@ -78,7 +92,7 @@ void PlayStop::focusOutEvent(QFocusEvent* event)
     QWidget::focusOutEvent(event);
     // A box over the window takes the focus for a while: that is no leaving.
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        visited_ = true;
+        instructionsHeard();
     update();
 }
 

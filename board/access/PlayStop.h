@@ -34,7 +34,7 @@ public:
     // The stop's instructions are told on its first visit only.
     bool instructionsDue() const { return !visited_; }
     // The player has moved within the stop: its instructions were heard.
-    void instructionsHeard() { visited_ = true; }
+    void instructionsHeard();
 
     // The last result told on an item, which its description carries.
     // `inPlace`: told where the focus already was; else it waits for the
