@@ -317,3 +317,24 @@ TEST(Access, RingsShowOnlyWhereTheKeyboardPutTheFocus)
     EXPECT_EQ(map.pixelColor(state.left(), state.center().y()), QColor(Qt::black));
     EXPECT_EQ(map.pixelColor(state.left() - 3, state.center().y()), QColor(Qt::white));
 }
+
+TEST(Access, ANameAFingerCarriesAndActionsPlaceCountsOnce)
+{
+    const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen));
+    Playing w;
+    const int utah = w.nameOf("UT");
+    const QPoint from = w.onName(utah);
+    const QPoint to = w.onState("UT");
+    QTest::touchEvent(&w.form, device.get()).press(0, from);
+    QTest::touchEvent(&w.form, device.get()).move(0, (from + to) / 2);
+    QAccessibleActionInterface* pick = childNamed(w.names(), "Utah")->actionInterface();
+    pick->doAction(pick->actionNames()[0]);
+    QAccessibleActionInterface* drop = w.map()->child(w.stateOf("UT"))->actionInterface();
+    drop->doAction(drop->actionNames()[0]);
+    ASSERT_EQ(w.board.placedCount, 1);
+    QTest::touchEvent(&w.form, device.get()).move(0, to);
+    QTest::touchEvent(&w.form, device.get()).release(0, to);
+    EXPECT_EQ(w.board.placedCount, 1) << "the finger's drop of a placed name does nothing";
+    EXPECT_EQ(w.player.played.size(), 1u);
+    EXPECT_FALSE(w.board.labels(utah).visible);
+}
