@@ -24,10 +24,7 @@ constexpr std::uint32_t kMaxCursorSide = 256;
 
 std::uint32_t le(const unsigned char* p, int bytes)
 {
-    std::uint32_t v = 0;
-    for (int k = bytes - 1; k >= 0; --k)
-        v = (v << 8) | p[k];
-    return v;
+    return littleEndian(p, bytes);
 }
 
 } // namespace

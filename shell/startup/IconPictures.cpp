@@ -12,10 +12,7 @@ constexpr std::size_t kEntrySize = 16;
 
 std::uint32_t le(const unsigned char* p, int bytes)
 {
-    std::uint32_t v = 0;
-    for (int k = bytes - 1; k >= 0; --k)
-        v = (v << 8) | p[k];
-    return v;
+    return littleEndian(p, bytes);
 }
 
 std::uint32_t be(const unsigned char* p)
@@ -41,6 +38,14 @@ std::optional<IconPicture> pictureSize(const unsigned char* picture, std::size_t
 }
 
 } // namespace
+
+std::uint32_t littleEndian(const unsigned char* p, int bytes)
+{
+    std::uint32_t v = 0;
+    for (int k = bytes - 1; k >= 0; --k)
+        v = (v << 8) | p[k];
+    return v;
+}
 
 bool looksLikeIconFile(const unsigned char* data, std::size_t size, int type)
 {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct IconPicture {
     long long width = 0;
     long long height = 0;  // a bitmap's rows without its mask
 };
+
+// A little-endian number of 1 to 4 bytes, as icon and cursor files hold them.
+std::uint32_t littleEndian(const unsigned char* p, int bytes);
 
 // True when the bytes begin like an icon (type 1) or cursor (type 2) file.
 bool looksLikeIconFile(const unsigned char* data, std::size_t size, int type);

@@ -1,9 +1,10 @@
 // The skin engine's load and apply calls over any skin file: a style sheet
 // comes out as a checked sheet, or the load fails with a RuntimeError. An
 // input may carry a picture after a line "--picture--", written beside the
-// skin as p.png; pictures are sized by their PNG header, and whatever loads
-// keeps to the skin's pixel budget.
+// skin as p.png; pictures are sized by their PNG header (an icon by the
+// pictures inside it), and whatever loads keeps to the skin's pixel budget.
 #include "FuzzFile.h"
+#include "IconPictures.h"
 #include "RuntimeError.h"
 #include "SkinFramework.h"
 #include "SkinSheet.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 using namespace orrinvale;
@@ -28,6 +30,26 @@ std::optional<PictureSize> pngSize(const std::string& path)
                header[at + 3];
     };
     return PictureSize{be(16), be(20)};
+}
+
+// The pixels a picture holds: a PNG by its header, an icon by its pictures'.
+long long pixelsOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (looksLikeIconFile(bytes.data(), bytes.size(), 1) || looksLikeIconFile(bytes.data(), bytes.size(), 2)) {
+        const auto pictures = iconPictures(bytes.data(), bytes.size());
+        if (!pictures)
+            std::abort();
+        long long pixels = 0;
+        for (const IconPicture& p : *pictures)
+            pixels += p.width * p.height;
+        return pixels;
+    }
+    const std::optional<PictureSize> size = pngSize(path);
+    if (!size)
+        std::abort();
+    return size->width * size->height;
 }
 
 } // namespace
@@ -56,20 +78,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (applied.find('\0') != std::string::npos || checkedSkinSheet(applied) != applied)
             std::abort();
         // And every picture its declarations name is a plain file, all of
-        // them within the budget (each counted once, as the engine does).
+        // them within the budget, each naming counted (Qt decodes a picture
+        // for each), an icon by the pictures inside it.
         long long pixels = 0;
-        std::vector<std::string> counted;
         for (std::size_t open = applied.find('{'); open != std::string::npos; open = applied.find('{', open + 1)) {
             const std::string block = applied.substr(open, applied.find('}', open) - open);
             for (std::size_t at = block.find("url(\""); at != std::string::npos; at = block.find("url(\"", at + 1)) {
                 const std::string named = block.substr(at + 5, block.find("\")", at) - at - 5);
-                const std::optional<PictureSize> size = pngSize(named);
-                if (!size || !std::filesystem::is_regular_file(named))
+                if (!std::filesystem::is_regular_file(named))
                     std::abort();
-                if (std::find(counted.begin(), counted.end(), named) == counted.end()) {
-                    counted.push_back(named);
-                    pixels += size->width * size->height;
-                }
+                pixels += pixelsOf(named);
             }
         }
         if (pixels > skin::kMaxPixels)

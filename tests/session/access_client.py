@@ -303,21 +303,30 @@ def cmd_help():
     finish()
 
 
+def place_by_actions(quiz, table, codes, item):
+    """Picks the name up and drops it on its state by their actions alone;
+    the state it went to, or None when an action was missing."""
+    name = item.name
+    before = quiz.names.childCount
+    if not do_action(item, "Pick up"):
+        return None
+    wait_for(f"{name} to be held (checked)", lambda: item.getState().contains(pyatspi.STATE_CHECKED))
+    goal = next(n for n, c in codes.items() if c == table[name])
+    if not do_action(quiz.map.getChildAtIndex(goal), "Drop here"):
+        return None
+    wait_for(f"{name} to leave the panel", lambda: quiz.names.childCount == before - 1)
+    return goal
+
+
 def cmd_action(graph_path, table_path):
     table = read_table(table_path)
     codes, _ = read_graph(graph_path)
     quiz = Quiz()
     item = quiz.names.getChildAtIndex(quiz.names.childCount - 1)
     name = item.name
-    before = quiz.names.childCount
-    check(f"{name} is picked up by its action Pick up", do_action(item, "Pick up"))
-    wait_for(f"{name} to be held (checked)", lambda: item.getState().contains(pyatspi.STATE_CHECKED))
-    goal = next(n for n, c in codes.items() if c == table[name])
-    state = quiz.map.getChildAtIndex(goal)
-    check(f"{state.name} takes it by its action Drop here", do_action(state, "Drop here"))
-    wait_for(f"{name} to leave the panel", lambda: quiz.names.childCount == before - 1)
-    check(f"{name} placed through accessible actions alone, and its state now named so",
-          quiz.map.getChildAtIndex(goal).name == name)
+    goal = place_by_actions(quiz, table, codes, item)
+    check(f"{name} placed through its actions Pick up and Drop here alone, and its state now named so",
+          goal is not None and quiz.map.getChildAtIndex(goal).name == name)
     finish()
 
 
@@ -421,12 +430,17 @@ class Speech:
         self.path = path
         self.offset = os.path.getsize(path)
 
-    def settle(self, timeout=10.0):
-        """Waits until the log has not grown for a second."""
+    def settle(self, timeout=20.0):
+        """Waits until the log has grown (Orca logs every key and event it
+        takes, so a loaded machine's late answer is still waited for), then
+        until it has not grown for a second and a half."""
         end = time.monotonic() + timeout
+        start = self.offset
+        while os.path.getsize(self.path) == start and time.monotonic() < end:
+            time.sleep(0.1)
         size = -1
         while time.monotonic() < end:
-            time.sleep(1.0)
+            time.sleep(1.5)
             now = os.path.getsize(self.path)
             if now == size:
                 break
@@ -456,12 +470,14 @@ class Speech:
         return said
 
 
-def cmd_orca(graph_path, table_path, log_path):
+def orca_session(graph_path, table_path, log_path):
     table = read_table(table_path)
     codes, arrows = read_graph(graph_path)
-    quiz = Quiz()
-    speech = Speech(log_path)
-    names = list(table)
+    return table, codes, arrows, Quiz(), Speech(log_path), list(table)
+
+
+def cmd_orca(graph_path, table_path, log_path):
+    table, codes, arrows, quiz, speech, names = orca_session(graph_path, table_path, log_path)
     placed = set()
 
     def gives_nothing_away(said):
@@ -519,24 +535,15 @@ def cmd_fill(graph_path, table_path):
     codes, _ = read_graph(graph_path)
     quiz = Quiz()
     while quiz.names.childCount > 1:
-        item = quiz.names.getChildAtIndex(0)
-        name = item.name
-        before = quiz.names.childCount
-        do_action(item, "Pick up")
-        wait_for(f"{name} to be held", lambda: item.getState().contains(pyatspi.STATE_CHECKED))
-        do_action(quiz.map.getChildAtIndex(next(n for n, c in codes.items() if c == table[name])), "Drop here")
-        wait_for(f"{name} to leave the panel", lambda: quiz.names.childCount == before - 1)
+        if place_by_actions(quiz, table, codes, quiz.names.getChildAtIndex(0)) is None:
+            break
     check("all names but one placed through actions", quiz.names.childCount == 1)
     finish()
 
 
 def cmd_orca_ending(graph_path, table_path, log_path):
     """The last name by keys with Orca: the box, and after it."""
-    table = read_table(table_path)
-    codes, arrows = read_graph(graph_path)
-    quiz = Quiz()
-    speech = Speech(log_path)
-    names = list(table)
+    table, codes, arrows, quiz, speech, names = orca_session(graph_path, table_path, log_path)
     if not quiz.focused(quiz.names):
         speech.after("F6")
     last = wait_for("the last name focused", lambda: quiz.focused(quiz.names)).name
