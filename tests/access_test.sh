@@ -122,6 +122,15 @@ start_orca() {
   return 1
 }
 
+# Orca shuts down on SIGTERM, which can take a while or hang: it gets five
+# seconds.
+stop_orca() {
+  kill "$ORCA_PID" 2>/dev/null || return 0
+  for _ in $(seq 50); do kill -0 "$ORCA_PID" 2>/dev/null || break; sleep 0.1; done
+  kill -KILL "$ORCA_PID" 2>/dev/null || true
+  wait "$ORCA_PID" 2>/dev/null || true
+}
+
 echo "-- with Orca, the screen reader: an opening by keys, then the end of a game"
 if ! command -v orca >/dev/null 2>&1; then
   echo "FAILED: orca is not installed (tools/install-deps.sh test installs it)"
@@ -135,8 +144,7 @@ else
     step "what Orca speaks of an opening" client orca "$SESSION_DIR/graph" "$table" "$ORCA_LOG"
     # Forty-eight placements would keep Orca talking for minutes: they are
     # made while it is away.
-    kill "$ORCA_PID" 2>/dev/null || true
-    wait "$ORCA_PID" 2>/dev/null || true
+    stop_orca
     step "all but one name placed" client fill "$SESSION_DIR/graph" "$table"
     if start_orca ending; then
       xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"

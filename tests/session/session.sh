@@ -6,11 +6,15 @@ SESSION_DIR=$(mktemp -d)
 SESSION_PIDS=()
 
 session_cleanup() {
-  # Newest first, so that no client outlives the server it talks to.
-  local i
+  # Newest first, so that no client outlives the server it talks to; one
+  # that does not end within five seconds of SIGTERM is killed.
+  local i pid
   for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do
-    kill "${SESSION_PIDS[i]}" 2>/dev/null || true
-    wait "${SESSION_PIDS[i]}" 2>/dev/null || true
+    pid=${SESSION_PIDS[i]}
+    kill "$pid" 2>/dev/null || continue
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
   wait 2>/dev/null || true
   rm -rf "$SESSION_DIR"
@@ -29,13 +33,20 @@ require() {
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; arguments go to Xvfb.
+# Xvfb picks the display itself (-displayfd): a number that only looks free
+# here may be taken by a server whose socket this folder does not show (one
+# in a chroot shares the abstract socket names).
 start_xvfb() {
-  local display=100
-  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-  Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp "$@" >/dev/null 2>&1 &
+  local display=""
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp "$@" 3>"$SESSION_DIR/display" >/dev/null 2>&1 &
   SESSION_PIDS+=($!)
+  for _ in $(seq 100); do
+    display=$(head -n 1 "$SESSION_DIR/display" 2>/dev/null)
+    [ -n "$display" ] && break
+    sleep 0.1
+  done
   export DISPLAY=":$display"
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  for _ in $(seq 100); do [ -n "$display" ] && xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
   echo "Xvfb did not start" >&2
   return 1
 }
