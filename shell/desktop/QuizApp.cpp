@@ -26,6 +26,13 @@ namespace orrinvale {
 
 int runQuiz(int argc, char* argv[], FaultHook* faults)
 {
+    // The usage needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (readCommandLine({argv[i]}).help) {
+            std::printf("%s\n", kUsage);
+            return 0;
+        }
+    }
     // The platform goes to Qt as an argument, not through the environment,
     // so that the browser and the clip decoder do not inherit it.
     std::vector<char*> args(argv, argv + argc);
@@ -47,10 +54,6 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     if (!options.error.empty()) {
         std::fputs(options.error.c_str(), stderr);
         return 2;
-    }
-    if (options.help) {
-        std::printf("%s\n", kUsage);
-        return 0;
     }
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORRINVALE_DESKTOP_ID));
