@@ -109,6 +109,16 @@ TEST(Access, TabGoesText1RestartExitThenTheNamesAndTheMap)
         w.key(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
     }
+    // Typing in Text1 changes nothing there: the names take it, a letter
+    // choosing its name.
+    QTest::keyClick(w.form.focusHolder(), Qt::Key_U, Qt::NoModifier);
+    EXPECT_EQ(QApplication::focusWidget(), w.access().names());
+    EXPECT_EQ(w.play().currentName(), w.nameOf("UT"));
+    EXPECT_EQ(w.form.focusHolder()->text(), "Text1");
+    w.form.focusHolder()->setFocus();
+    QTest::keyClick(w.form.focusHolder(), Qt::Key_Backspace);
+    EXPECT_EQ(w.form.focusHolder()->text(), "Text1");
+
     // F6 goes straight to the names, and on to the map.
     w.key(Qt::Key_F6);
     EXPECT_EQ(QApplication::focusWidget(), w.access().names());
