@@ -99,6 +99,21 @@ sleep 0.3
 xdotool mousemove $((WX + sx)) $((WY + sy)) click 1
 step "Utah placed by two clicks" client placed Utah
 
+echo "-- practice: the state missed in one round comes back alone in the next"
+kill "$QUIZ_PID" 2>/dev/null || true
+wait "$QUIZ_PID" 2>/dev/null || true
+launch_quiz env -u QT_QPA_PLATFORM XDG_STATE_HOME="$SESSION_DIR/state" "$SESSION_DIR/program/orrinvale" --practice ||
+  { echo "FAILED: the quiz did not start with --practice"; exit 1; }
+xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+step "two practice rounds" client practice "$SESSION_DIR/graph" "$table"
+progress="$SESSION_DIR/state/orrinvale/progress"
+if [ "$(grep -c '^[A-Z][A-Z] 2 ' "$progress" 2>/dev/null)" = 50 ]; then
+  echo "ok   the progress file holds fifty states in box 2 after the two rounds"
+else
+  echo "FAILED: the progress file is not as two rounds leave it:"; sed 's/^/  | /' "$progress" 2>&1
+  failed=$((failed + 1))
+fi
+
 # Starts Orca with its debug log in $ORCA_LOG (a new file each time) and
 # waits until it speaks. Orca and the speech server keep their settings in
 # the session's own folders. Orca writes its log through a block buffer:

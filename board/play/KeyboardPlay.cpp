@@ -102,8 +102,9 @@ Reaction KeyboardPlay::dropOnRegion(int region)
         currentName_ = grid_.nextAfter(name);
         return {Reaction::Right, name, Stop::Names};
     }
-    if (before == layout::kStateCount - 1 && after == 0) {
-        // The last name: the congratulations were shown and the board dealt.
+    if (before == layout::kStateCount - 1 && after != before) {
+        // The last name: the congratulations were shown and the board dealt
+        // (empty, or with the names a practice round starts with placed).
         held_.reset();
         currentName_ = grid_.first();
         return {Reaction::Completed, name, Stop::Names};

@@ -90,6 +90,8 @@ void Board::PushButton1_Click()
     for (int k = 0; k < layout::kLineCount; ++k)  // Line1 at 108 ... Line8 at 122
         trap.step(108 + 2 * k, [&] { lineVisible_[static_cast<std::size_t>(k)] = false; });
     trap.step(124, [&] { mapVisible_ = true; });
+    if (services_.rounds)
+        services_.rounds->dealt(*this);
 }
 
 void Board::PushButton2_Click(WindowHost& window)

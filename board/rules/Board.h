@@ -89,6 +89,9 @@ public:
     // hands may carry one name (the mouse and the keys); once one of them has
     // placed it, a drop of it by the other does nothing.
     bool takenFromPanel(int source) const;
+    // Places a name as a right drop would, without a drop, a clip or a box:
+    // for a deal that starts with some states already named.
+    void placeAhead(int source);
 
     // Drag and drop on the names of the panel and on the drop regions.
     void labels_DragOver(int index, int source);

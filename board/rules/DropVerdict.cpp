@@ -26,6 +26,23 @@ void Board::labels_DragDrop(int /*index*/, int source)
     labels(source).visible = true;
 }
 
+void Board::placeAhead(int source)
+{
+    if (takenFromPanel(source))
+        return;
+    NameLabel& name = labels(source);
+    name.visible = false;
+    maplabel(source).visible = true;
+    for (int k = 0; k < layout::kLineCount; ++k) {
+        if (name.tag == layout::kLeaderLines[static_cast<std::size_t>(k)].code) {
+            lineVisible_[static_cast<std::size_t>(k)] = true;
+            break;
+        }
+    }
+    if (placedCount < INT16_MAX)
+        ++placedCount;
+}
+
 void Board::piccoor_DragDrop(std::int16_t index, int source)
 {
     if (takenFromPanel(source))
@@ -38,6 +55,8 @@ void Board::piccoor_DragDrop(std::int16_t index, int source)
     if (!correct) {
         trap.step(158, [&] { labels(source).visible = true; });
         trap.step(160, [&] { playClip(clips::kWrong); });
+        if (services_.rounds)
+            services_.rounds->dropped(*this, source, false);
         return;
     }
 
@@ -61,10 +80,14 @@ void Board::piccoor_DragDrop(std::int16_t index, int source)
         ++placedCount;
     });
     trap.step(148, [&] { playClip(clips::kCorrect); });
+    if (services_.rounds)
+        services_.rounds->dropped(*this, source, true);
     if (!trap.test(150, [&] { return placedCount == 50; }))
         return;
     trap.step(152, [&] { playClip(clips::kComplete); });
     trap.step(154, [&] { services_.boxes.show(services_.app.title, kCongratulations, BoxIcon::None); });
+    if (services_.rounds)
+        services_.rounds->completed(*this);
     trap.step(156, [&] { PushButton1_Click(); });
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "RoundWatcher.h"
 
 namespace orrinvale {
 
@@ -11,6 +12,7 @@ struct Services {
     ClipPlayer& player;
     AppInfo& app;
     FaultHook* faults = nullptr;  // only tests set this
+    RoundWatcher* rounds = nullptr;  // practice sets this
 };
 
 } // namespace orrinvale

@@ -119,6 +119,10 @@ QString spokenText(QString shown)
 void QtMessageBoxes::show(const std::string& title, const std::string& text, BoxIcon icon)
 {
     QWidget* window = QApplication::activeWindow();
+    if (window && !qobject_cast<QMessageBox*>(window))
+        owner_ = window;
+    else
+        window = owner_;
     const auto box = makeMessageBox(title, text, icon, window);
     box->exec();
     // Back to the window and its focused item, also where no window manager

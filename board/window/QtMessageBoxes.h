@@ -3,18 +3,24 @@
 
 #include "Platform.h"
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <memory>
 
 class QMessageBox;
-class QWidget;
 
 namespace orrinvale {
 
 class QtMessageBoxes : public MessageBoxes {
 public:
     void show(const std::string& title, const std::string& text, BoxIcon icon) override;
+
+private:
+    // The window the last box came from: a box shown right after another
+    // (the window not yet active again) belongs to it too.
+    QPointer<QWidget> owner_;
 };
 
 // The box text as displayed: CR LF and a lone CR each become a line break.

@@ -7,7 +7,9 @@
 #include "Form1.h"
 #include "FormLoad.h"
 #include "Main.h"
+#include "Practice.h"
 #include "PictureSizeReader.h"
+#include "ProgressFile.h"
 #include "QtMessageBoxes.h"
 #include "SessionPlatform.h"
 #include "SkinFramework.h"
@@ -15,10 +17,14 @@
 #include "WaylandCompositor.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
+#include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,10 +32,24 @@ namespace orrinvale {
 
 int runQuiz(int argc, char* argv[], FaultHook* faults)
 {
-    // The usage needs no display.
+    // The usage and forgetting need no display.
+    bool forget = false, practice = false;
     for (int i = 1; i < argc; ++i) {
-        if (readCommandLine({argv[i]}).help) {
+        const CommandLine word = readCommandLine({argv[i]});
+        if (word.help) {
             std::printf("%s\n", kUsage);
+            return 0;
+        }
+        forget = forget || word.forget;
+        practice = practice || word.practice;
+    }
+    const std::string progressPath =
+        progressFilePath([](const char* name) { return qEnvironmentVariable(name).toStdString(); });
+    if (forget) {
+        if (!ProgressFile(progressPath, std::cerr).forget())
+            return 1;
+        if (!practice) {
+            std::printf("orrinvale: practice progress forgotten\n");
             return 0;
         }
     }
@@ -67,6 +87,20 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
                               {info.programFolder + clips::kCorrect, info.programFolder + clips::kWrong,
                                info.programFolder + clips::kComplete});
     Services services{boxes, player, info, faults};
+    // Practising what the player misses, where chosen; else nothing is kept.
+    std::unique_ptr<ProgressFile> progress;
+    std::unique_ptr<Practice> practiceMode;
+    if (options.practice) {
+        progress = std::make_unique<ProgressFile>(progressPath, std::cerr);
+        const QDate epoch(1970, 1, 1);
+        practiceMode = std::make_unique<Practice>(
+            *progress, PracticeClock{[epoch] { return static_cast<long>(epoch.daysTo(QDate::currentDate())); },
+                                     [] {
+                                         using namespace std::chrono;
+                                         return duration<double>(steady_clock::now().time_since_epoch()).count();
+                                     }});
+        services.rounds = practiceMode.get();
+    }
     Board board(services);
     Form1 window(board);
     // A click on a name picks it up and a click on a state drops it there,

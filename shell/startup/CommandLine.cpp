@@ -8,6 +8,10 @@ CommandLine readCommandLine(const std::vector<std::string>& args)
     for (const std::string& arg : args) {
         if (arg == "--click-to-place")
             line.clickToPlace = true;
+        else if (arg == "--practice")
+            line.practice = true;
+        else if (arg == "--forget")
+            line.forget = true;
         else if (arg == "--help" || arg == "-h")
             line.help = true;
         else if (line.error.empty()) {

@@ -9,13 +9,15 @@ namespace orrinvale {
 
 struct CommandLine {
     bool clickToPlace = false;
+    bool practice = false;  // the states the player misses come back
+    bool forget = false;    // practice progress cleared first
     bool help = false;
     // Empty when every word was understood; else what to print on standard
     // error before ending with exit status 2.
     std::string error;
 };
 
-inline constexpr const char* kUsage = "usage: orrinvale [--click-to-place] [--help]";
+inline constexpr const char* kUsage = "usage: orrinvale [--click-to-place] [--practice] [--forget] [--help]";
 
 // `args` without the program's own name.
 CommandLine readCommandLine(const std::vector<std::string>& args);

@@ -121,6 +121,8 @@ TEST(CommandLine, KnownOptionsPlayAMisspeltOneIsRefusedWithTheUsage)
     EXPECT_TRUE(chosen.clickToPlace);
     EXPECT_TRUE(chosen.error.empty());
     EXPECT_TRUE(readCommandLine({"--help"}).help);
+    const CommandLine practice = readCommandLine({"--practice", "--forget", "--click-to-place"});
+    EXPECT_TRUE(practice.practice && practice.forget && practice.clickToPlace && practice.error.empty());
 
     const CommandLine misspelt = readCommandLine({"--click-to-plac", "stray"});
     EXPECT_EQ(misspelt.error, std::string("orrinvale: unknown option '--click-to-plac'\n") + kUsage + "\n");

@@ -256,7 +256,8 @@ def cmd_play(graph_path, table_path, count, wrong):
     finish()
 
 
-def find_box(quiz):
+def find_box(quiz, words="CONGRATULATIONS"):
+    """The text of a box that holds `words`, or None."""
     desktop = pyatspi.Registry.getDesktop(0)
     for app in desktop:
         if app is None:
@@ -264,7 +265,7 @@ def find_box(quiz):
         for window in app:
             if window is None or window.getRole() not in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT):
                 continue
-            found = pyatspi.findDescendant(window, lambda a: a is not None and "CONGRATULATIONS" in (a.name or ""))
+            found = pyatspi.findDescendant(window, lambda a: a is not None and words in (a.name or ""))
             if found is not None:
                 return found.name
     return None
@@ -541,6 +542,52 @@ def cmd_fill(graph_path, table_path):
     finish()
 
 
+def cmd_practice(graph_path, table_path):
+    """Two practice rounds through actions: the first name dropped wrongly
+    once, then every name placed; the second round holds that name alone."""
+    table = read_table(table_path)
+    codes, arrows = read_graph(graph_path)
+    quiz = Quiz()
+    check("a first practice session deals all fifty names", quiz.names.childCount == 50)
+    first = quiz.names.getChildAtIndex(0)
+    missed = first.name
+    goal = next(n for n, c in codes.items() if c == table[missed])
+    do_action(first, "Pick up")
+    wait_for(f"{missed} to be held", lambda: first.getState().contains(pyatspi.STATE_CHECKED))
+    elsewhere = arrows[goal]["Right"] if arrows[goal]["Right"] != goal else arrows[goal]["Left"]
+    do_action(quiz.map.getChildAtIndex(elsewhere), "Drop here")
+    check(f"{missed} dropped on another state stays in the panel", quiz.names.childCount == 50)
+
+    def end_round(summary):
+        while quiz.names.childCount > 1:
+            if place_by_actions(quiz, table, codes, quiz.names.getChildAtIndex(0)) is None:
+                return None
+        # The last drop by keys: an action's reply would wait for the boxes.
+        if not quiz.focused(quiz.names):
+            key("F6")
+        place_by_keys(quiz, table, codes, arrows, completes=True)
+        wait_for("the congratulations box", lambda: find_box(quiz))
+        key("Return")
+        text = " ".join(wait_for("the round's summary", lambda: find_box(quiz, "Placed at the first try")).split())
+        check(f"the summary follows the congratulations: {text!r}", text.startswith(summary))
+        key("Return")
+        wait_for("the summary to close", lambda: find_box(quiz, "Placed at the first try") is None)
+        return text
+
+    text = end_round("Placed at the first try: 49 of 50. Missed: %s (1 wrong drop)." % missed)
+    if text is None:
+        check("the first round placed through actions", False)
+        finish()
+    panel = wait_for("the next round's panel", lambda: quiz.names.childCount == 1 and quiz.names.getChildAtIndex(0))
+    check(f"the second round deals {missed} alone", panel.name == missed)
+    named = sum(1 for s in quiz.map if s is not None and not s.name.startswith("Unnamed state"))
+    check(f"the other 49 states start named on the map ({named})", named == 49)
+    end_round("Placed at the first try: 1 of 1. Nothing missed.")
+    wait_for("a full board once nothing was missed", lambda: quiz.names.childCount == 50)
+    check("a round without a miss ends the cycle: the next board is full", True)
+    finish()
+
+
 def cmd_orca_ending(graph_path, table_path, log_path):
     """The last name by keys with Orca: the box, and after it."""
     table, codes, arrows, quiz, speech, names = orca_session(graph_path, table_path, log_path)
@@ -578,6 +625,8 @@ def main():
         cmd_orca(*args)
     elif command == "fill":
         cmd_fill(*args)
+    elif command == "practice":
+        cmd_practice(*args)
     elif command == "orca-ending":
         cmd_orca_ending(*args)
     else:

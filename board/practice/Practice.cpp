@@ -1,0 +1,81 @@
+#include "Practice.h"
+
+#include "Board.h"
+#include "PracticeTexts.h"
+
+#include <algorithm>
+
+namespace orrinvale {
+
+std::string practiceKey(const Board& board, int name)
+{
+    return trimSpaces(board.labels(name).tag);
+}
+
+Practice::Practice(ProgressStore& store, PracticeClock clock) : store_(store), clock_(std::move(clock))
+{
+    if (const auto text = store_.load()) {
+        if (auto kept = LeitnerSchedule::read(*text))
+            schedule_ = std::move(*kept);
+        else
+            store_.setAside();
+    }
+}
+
+std::vector<int> Practice::namesToPractise(const Board& board) const
+{
+    std::vector<int> names;
+    if (!missedLastRound_.empty()) {
+        for (const int name : missedLastRound_)
+            if (!board.takenFromPanel(name))
+                names.push_back(name);
+        if (!names.empty())
+            return names;
+    }
+    const long today = clock_.today();
+    std::vector<int> all;
+    for (int name = 0; name < layout::kStateCount; ++name) {
+        if (board.takenFromPanel(name))
+            continue;
+        all.push_back(name);
+        // A name whose code cannot be kept is practised every time.
+        const std::string key = practiceKey(board, name);
+        if (!LeitnerSchedule::keepable(key) || schedule_.isDue(key, today))
+            names.push_back(name);
+    }
+    return names.empty() ? all : names;
+}
+
+void Practice::dealt(Board& board)
+{
+    const std::vector<int> names = namesToPractise(board);
+    missedLastRound_.clear();
+    for (int name = 0; name < layout::kStateCount; ++name)
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            board.placeAhead(name);
+    round_.start(names, clock_.seconds());
+}
+
+void Practice::dropped(const Board&, int name, bool right)
+{
+    round_.dropped(name, right);
+}
+
+void Practice::completed(Board& board)
+{
+    const RoundSummary summary = round_.summary(clock_.seconds());
+    const long today = clock_.today();
+    for (const int name : round_.names())
+        schedule_.record(practiceKey(board, name), !round_.missed(name), today);
+    // Saved before the summary is shown: closing the quiz on the summary
+    // keeps the round.
+    store_.save(schedule_.write());
+    for (const auto& missed : summary.missed)
+        missedLastRound_.push_back(missed.first);
+    Services& services = board.services();
+    services.boxes.show(services.app.title,
+                        roundSummaryText(summary, [&](int name) { return trimSpaces(board.labels(name).caption); }),
+                        BoxIcon::None);
+}
+
+} // namespace orrinvale

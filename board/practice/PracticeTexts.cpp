@@ -1,0 +1,45 @@
+#include "PracticeTexts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orrinvale {
+
+std::string spokenDuration(double seconds)
+{
+    const long whole = std::lround(std::max(0.0, seconds));
+    const long h = whole / 3600, m = whole / 60 % 60, s = whole % 60;
+    if (h > 0)
+        return std::to_string(h) + " h " + std::to_string(m) + " min";
+    if (m > 0)
+        return std::to_string(m) + " min " + std::to_string(s) + " s";
+    return std::to_string(s) + " s";
+}
+
+std::string roundSummaryText(const RoundSummary& summary, const std::function<std::string(int)>& nameOf)
+{
+    std::string text = "Placed at the first try: " + std::to_string(summary.firstTry) + " of " +
+                       std::to_string(summary.dealt) + ".\n";
+    if (summary.missed.empty()) {
+        text += "Nothing missed.\n";
+    } else {
+        text += "Missed: ";
+        for (std::size_t i = 0; i < summary.missed.size(); ++i) {
+            const auto& [name, wrong] = summary.missed[i];
+            text += (i ? ", " : "") + nameOf(name) + " (" + std::to_string(wrong) +
+                    (wrong == 1 ? " wrong drop)" : " wrong drops)");
+        }
+        text += ".\n";
+    }
+    text += "Time: " + spokenDuration(summary.seconds) + ".\n";
+    const std::size_t n = summary.missed.size();
+    if (n == 0)
+        text += "Next: the states due, or all of them when none is.";
+    else if (n == 1)
+        text += "Next round: the missed state.";
+    else
+        text += "Next round: the " + std::to_string(n) + " missed states.";
+    return text;
+}
+
+} // namespace orrinvale

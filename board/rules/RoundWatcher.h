@@ -1,0 +1,21 @@
+// What a second way of playing may watch of the game: each deal, each drop on
+// the map and each completed map. Play without a watcher is the game alone.
+#pragma once
+
+namespace orrinvale {
+
+class Board;
+
+class RoundWatcher {
+public:
+    virtual ~RoundWatcher() = default;
+    // A fresh board was dealt (at the load, by Restart or after a complete
+    // map); the watcher may place names ahead with `Board::placeAhead`.
+    virtual void dealt(Board& board) = 0;
+    // A name was dropped on a state of the map, rightly or wrongly.
+    virtual void dropped(const Board& board, int name, bool right) = 0;
+    // The map is complete and congratulated; the next deal follows.
+    virtual void completed(Board& board) = 0;
+};
+
+} // namespace orrinvale

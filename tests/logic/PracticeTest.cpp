@@ -1,0 +1,261 @@
+// Practice mode: the schedule that brings missed states back, rounds that
+// deal only what is to be practised, and the file that keeps it all.
+#include "Fakes.h"
+#include "KeyboardPlay.h"
+#include "Practice.h"
+#include "ProgressFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace orrinvale;
+using namespace orrinvale::testing;
+
+namespace {
+
+constexpr long kToday = 20'796;  // 2026-12-09
+
+class MemoryStore : public ProgressStore {
+public:
+    std::optional<std::string> load() override { return kept; }
+    void setAside() override { setAsideText = kept; kept.reset(); }
+    void save(const std::string& text) override { kept = text; ++saves; }
+    std::optional<std::string> kept, setAsideText;
+    int saves = 0;
+};
+
+// A practice session on the shipped table, played by keys.
+struct Session : BoardFixture {
+    explicit Session(std::optional<std::string> kept = std::nullopt, const std::string& table = shippedStateTable())
+    {
+        store.kept = std::move(kept);
+        practice = std::make_unique<Practice>(store, PracticeClock{[this] { return day; }, [this] { return now; }});
+        services.rounds = practice.get();
+        setUp(table);
+        play.emplace(board, StateMap(board));
+    }
+    std::vector<std::string> panel() const
+    {
+        std::vector<std::string> codes;
+        for (int i = 0; i < layout::kStateCount; ++i)
+            if (!board.takenFromPanel(i))
+                codes.push_back(board.labels(i).tag);
+        return codes;
+    }
+    // Drops `code`'s name on `on` (its own state when empty) by keys.
+    Reaction drop(const std::string& code, const std::string& on = "")
+    {
+        play->pickUp(nameOf(code));
+        for (int s = 0; s < play->map().size(); ++s)
+            if (play->map().state(s).code == (on.empty() ? code : on))
+                return play->dropOn(s);
+        return {};
+    }
+    void placeRest()
+    {
+        for (const std::string& code : panel())
+            drop(code);
+    }
+
+    long day = kToday;
+    double now = 1000;
+    MemoryStore store;
+    std::unique_ptr<Practice> practice;
+    std::optional<KeyboardPlay> play;
+};
+
+} // namespace
+
+TEST(LeitnerSchedule, RightWhenDueMovesUpAMissGoesBackToTheStart)
+{
+    LeitnerSchedule s;
+    EXPECT_TRUE(s.isDue("UT", kToday));  // never seen: due
+    long day = kToday;
+    for (const int interval : {1, 3, 7, 14, 30, 30}) {
+        s.record("UT", true, day);
+        EXPECT_EQ(s.standing("UT").due, day + interval);
+        EXPECT_FALSE(s.isDue("UT", day + interval - 1));
+        day += interval;
+    }
+    EXPECT_EQ(s.standing("UT").box, LeitnerSchedule::kBoxes);
+    s.record("UT", true, day - 5);  // not due yet: not moved up early
+    EXPECT_EQ(s.standing("UT").due, day);
+    s.record("UT", false, day - 5);
+    EXPECT_EQ(s.standing("UT").box, 1);
+    EXPECT_TRUE(s.isDue("UT", day - 5));
+
+    const auto back = LeitnerSchedule::read(s.write());
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(*back == s);
+}
+
+TEST(LeitnerSchedule, AnythingButAWholeScheduleIsRefused)
+{
+    const std::string head = "orrinvale-progress 1\n";
+    EXPECT_TRUE(LeitnerSchedule::read(head + "UT 2 2026-12-10\n"));
+    for (const std::string& text :
+         {std::string(), std::string("UT 2 2026-12-10\n"), head + "UT 2 2026-12-10", head + "UT 7 2026-12-10\n",
+          head + "UT 0 2026-12-10\n", head + "UT 2 2026-02-30\n", head + "UT 2x 2026-12-10\n",
+          head + "UT 2 2026-12-10 more\n", head + "UT 2 2026-12-10\nUT 3 2026-12-10\n",
+          std::string("orrinvale-progress 2\n"), head + std::string("U\0T 2 2026-12-10\n", 17)})
+        EXPECT_FALSE(LeitnerSchedule::read(text)) << text;
+}
+
+TEST(Practice, AMissedStateComesBackAloneOthersStartPlacedAndAFullRoundEndsTheCycle)
+{
+    Session s;
+    ASSERT_EQ(s.panel().size(), 50u);  // nothing kept yet: everything is due
+    EXPECT_EQ(s.drop("UT", "NV").kind, Reaction::Wrong);
+    EXPECT_EQ(s.drop("UT", "CO").kind, Reaction::Wrong);
+    s.now += 185;
+    s.placeRest();
+
+    ASSERT_EQ(s.boxes.shown.size(), 2u);
+    EXPECT_EQ(s.boxes.shown[0].text, kCongratulations);
+    EXPECT_EQ(s.boxes.shown[1].text, "Placed at the first try: 49 of 50.\nMissed: Utah (2 wrong drops).\n"
+                                     "Time: 3 min 5 s.\nNext round: the missed state.");
+    EXPECT_EQ(s.store.saves, 1);
+    EXPECT_EQ(s.practice->schedule().standing("UT").box, 1);
+    EXPECT_EQ(s.practice->schedule().standing("AL").due, kToday + 1);
+
+    // The next round: Utah alone, every other state placed as by a right drop.
+    EXPECT_EQ(s.panel(), std::vector<std::string>{"UT"});
+    EXPECT_EQ(s.board.placedCount, 49);
+    EXPECT_TRUE(s.board.maplabelVisible(s.nameOf("CT")));
+    EXPECT_FALSE(s.board.maplabelVisible(s.nameOf("UT")));
+    for (int k = 0; k < layout::kLineCount; ++k)
+        EXPECT_TRUE(s.board.lineVisible(k)) << "leader line " << k;
+    EXPECT_EQ(s.drop("UT").kind, Reaction::Completed);
+    EXPECT_EQ(s.boxes.shown.back().text, "Placed at the first try: 1 of 1.\nNothing missed.\nTime: 0 s.\n"
+                                         "Next: the states due, or all of them when none is.");
+    EXPECT_EQ(s.practice->schedule().standing("UT").box, 2);
+
+    // No miss ends the cycle; nothing is due today, so the board is full.
+    EXPECT_EQ(s.panel().size(), 50u);
+    EXPECT_EQ(s.board.placedCount, 0);
+}
+
+TEST(Practice, ASessionStartsWithTheDueStatesByCodeAndRestartDealsTheSame)
+{
+    std::string kept = "orrinvale-progress 1\n";
+    for (const std::string code : {"AL", "AK", "AZ"})
+        kept += code + " 3 2026-12-12\n";
+    kept += "UT 2 2026-12-09\n";
+    // Utah renamed in the table keeps its progress, keyed by its code.
+    std::string table = shippedStateTable();
+    table.replace(table.find("Utah,"), 5, "State of Utah,");
+    Session s(kept, table);
+    const std::vector<std::string> panel = s.panel();
+    EXPECT_EQ(panel.size(), 47u);  // all but the three not due before the 12th
+    EXPECT_EQ(std::count(panel.begin(), panel.end(), "AL"), 0);
+    EXPECT_EQ(std::count(panel.begin(), panel.end(), "UT"), 1);
+
+    s.drop("UT", "NV");
+    s.board.PushButton1_Click();  // a round left half-way is not kept
+    EXPECT_EQ(s.panel(), panel);
+    EXPECT_EQ(s.store.saves, 0);
+}
+
+TEST(Practice, ADamagedFileIsSetAsideAndPracticeStartsAfresh)
+{
+    Session s("orrinvale-progress 1\nUT 9 yesterday\n");
+    EXPECT_EQ(s.store.setAsideText, "orrinvale-progress 1\nUT 9 yesterday\n");
+    EXPECT_EQ(s.panel().size(), 50u);
+}
+
+// ------------------------------------------------------------ the file
+
+namespace {
+
+struct ProgressFolder {
+    TempFolder folder;
+    std::ostringstream said;
+    std::string path = folder.str() + "/state/orrinvale/progress";
+};
+
+} // namespace
+
+TEST(ProgressFile, KeptWholeInTheStateFolderReadBackAndForgotten)
+{
+    ProgressFolder f;
+    EXPECT_EQ(progressFilePath([](const char* v) { return std::string(v) == "HOME" ? "/home/ann" : ""; }),
+              "/home/ann/.local/state/orrinvale/progress");
+    EXPECT_EQ(progressFilePath([](const char* v) { return std::string(v) == "HOME" ? "/home/ann" : "/st"; }),
+              "/st/orrinvale/progress");
+
+    ProgressFile file(f.path, f.said);
+    EXPECT_FALSE(file.load());
+    file.save("one\n");
+    file.save("two\n");
+    EXPECT_EQ(file.load(), "two\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.folder.str() + "/state/orrinvale"), {}), 1);
+    struct stat st{};
+    ASSERT_EQ(::stat(f.path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_TRUE(file.forget());
+    EXPECT_FALSE(std::filesystem::exists(f.path));
+    EXPECT_EQ(f.said.str(), "");
+}
+
+TEST(ProgressFile, WhatCannotBeReadOrWrittenIsSaidOnceAndNeverOverwritten)
+{
+    {  // a folder that is a file: nothing can be saved; said once
+        ProgressFolder f;
+        f.folder.write("state", "not a folder");
+        ProgressFile file(f.path, f.said);
+        file.save("one\n");
+        file.save("two\n");
+        EXPECT_EQ(f.said.str(), "orrinvale: cannot save practice progress to " + f.path +
+                                    " (Not a directory): practising without saving\n");
+    }
+    {  // a FIFO in its place is neither waited on nor replaced
+        ProgressFolder f;
+        std::filesystem::create_directories(f.folder.str() + "/state/orrinvale");
+        ASSERT_EQ(::mkfifo(f.path.c_str(), 0600), 0);
+        ProgressFile file(f.path, f.said);
+        EXPECT_FALSE(file.load());
+        file.save("one\n");
+        EXPECT_TRUE(std::filesystem::is_fifo(f.path));
+        EXPECT_NE(f.said.str().find("cannot read practice progress"), std::string::npos);
+    }
+    {  // a damaged file is moved aside, the new one written
+        ProgressFolder f;
+        ProgressFile file(f.path, f.said);
+        file.save("damaged");
+        file.setAside();
+        file.save("fresh\n");
+        EXPECT_EQ(file.load(), "fresh\n");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.folder.str() + "/state/orrinvale"), {}), 2);
+        EXPECT_NE(f.said.str().find("was damaged: kept as " + f.path + ".damaged-"), std::string::npos);
+    }
+}
+
+TEST(ProgressFile, AKillWhileSavingLeavesTheOldFileOrTheNewOneWhole)
+{
+    ProgressFolder f;
+    const std::string before = std::string(30'000, 'a') + "\n", after = std::string(30'000, 'b') + "\n";
+    ProgressFile(f.path, f.said).save(before);
+    for (int round = 0; round < 20; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::ostringstream quiet;
+            ProgressFile file(f.path, quiet);
+            for (;;) {
+                file.save(after);
+                file.save(before);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500 + 700 * round));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const auto kept = ProgressFile(f.path, f.said).load();
+        ASSERT_TRUE(kept == before || kept == after) << "round " << round << ": " << kept.value_or("none").size();
+    }
+}
