@@ -164,6 +164,21 @@ else
     if start_orca ending; then
       xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
       step "what Orca speaks of the last drop" client orca-ending "$SESSION_DIR/graph" "$table" "$ORCA_LOG"
+      # Practice with Utah alone due: the summary after the congratulations.
+      kill "$QUIZ_PID" 2>/dev/null || true
+      wait "$QUIZ_PID" 2>/dev/null || true
+      mkdir -p "$SESSION_DIR/due/orrinvale"
+      { echo "orrinvale-progress 1"
+        tr -d '\r' <"$table" | cut -d, -f2 | while read -r code; do
+          if [ "$code" = UT ]; then echo "UT 1 2000-01-01"; else echo "$code 6 2999-01-01"; fi
+        done; } >"$SESSION_DIR/due/orrinvale/progress"
+      if launch_quiz env -u QT_QPA_PLATFORM -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON XDG_STATE_HOME="$SESSION_DIR/due" \
+        "$SESSION_DIR/program/orrinvale" --practice; then
+        xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+        step "what Orca speaks of a practice round's end" client orca-practice "$SESSION_DIR/graph" "$table" "$ORCA_LOG" Utah
+      else
+        failed=$((failed + 1))
+      fi
     else
       failed=$((failed + 1))
     fi

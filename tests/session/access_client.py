@@ -607,6 +607,25 @@ def cmd_orca_ending(graph_path, table_path, log_path):
     finish()
 
 
+def cmd_orca_practice(graph_path, table_path, log_path, due):
+    """A practice round of the one due name by keys with Orca: the
+    congratulations, then the round's summary, each spoken."""
+    table, codes, arrows, quiz, speech, names = orca_session(graph_path, table_path, log_path)
+    said = speech.after("F6")
+    check(f"the round's one name is said with its place: {due}, 1 of 1", f"{due}. | 1 of 1" in said)
+    speech.after("Return")
+    state = wait_for("the map to take the focus", lambda: quiz.focused(quiz.map))
+    goal = next(n for n, c in codes.items() if c == table[due])
+    speech.after(*path_keys(arrows, quiz.state_number(state, table, codes), goal))
+    said = speech.after("Return")
+    check("the round's last drop speaks the congratulations", "CONGRATULATIONS! THE MAP IS COMPLETE!" in said)
+    said = speech.after("Return")
+    check("then the round's summary is spoken",
+          "Placed at the first try: 1 of 1." in said and "Nothing missed." in said)
+    speech.after("Return")
+    finish()
+
+
 def main():
     command, args = sys.argv[1], sys.argv[2:]
     if command == "tree":
@@ -625,6 +644,8 @@ def main():
         cmd_orca(*args)
     elif command == "fill":
         cmd_fill(*args)
+    elif command == "orca-practice":
+        cmd_orca_practice(*args)
     elif command == "practice":
         cmd_practice(*args)
     elif command == "orca-ending":
