@@ -12,7 +12,18 @@ faulty=$3
 
 start_xvfb
 start_pulse
-start_quiz "$program" || { echo "FAILED: the quiz did not start"; exit 1; }
+# The clip decoder, wrapped so that each start is logged: the shipped clips
+# were decoded by the build and need none.
+wrap_decoder() {
+  local plugins="$SESSION_DIR/program/plugins"
+  mv "$plugins/orrinvale-decoder" "$plugins/decoder-itself"
+  printf '#!/bin/sh\necho "$@" >>"%s"\nexec "%s" "$@"\n' "$SESSION_DIR/decoder.log" "$plugins/decoder-itself" \
+    >"$plugins/orrinvale-decoder"
+  chmod +x "$plugins/orrinvale-decoder"
+}
+cp -r "$program" "$SESSION_DIR/program"
+wrap_decoder
+launch_quiz env -u QT_QPA_PLATFORM "$SESSION_DIR/program/orrinvale" || { echo "FAILED: the quiz did not start"; exit 1; }
 "$points" "$program" >"$SESSION_DIR/points"
 
 shot() { import -window "$WINDOW" "$SESSION_DIR/$1.png"; }
@@ -106,6 +117,24 @@ dealt_ok=true
 for i in $(seq 0 49); do gt "$(name_white dealt "$i")" 0.05 || { dealt_ok=false; echo "name $i missing"; }; done
 check "after OK the board is dealt afresh with all fifty names" $dealt_ok
 check "and the map shows no name" [ "$(mapname_dark dealt 0)" = "$(mapname_dark before 0)" ]
+
+check "the shipped clips played without starting the decoder ($(cat "$SESSION_DIR/decoder.log" 2>/dev/null | wc -l) starts)" \
+  [ ! -s "$SESSION_DIR/decoder.log" ]
+
+# A clip a player replaced (a WAV in correct.wma's place) is decoded by the
+# decoder, after the first frame, and heard.
+kill "$QUIZ_PID" 2>/dev/null || true
+wait "$QUIZ_PID" 2>/dev/null || true
+sox -n -r 22050 -c 1 -b 16 -t wav "$SESSION_DIR/program/sounds/correct.wma" synth 0.5 sine 660 vol 0.5
+"$program/plugins/orrinvale-decoder" "$SESSION_DIR/program/sounds/correct.wma" | tail -c +9 >"$SESSION_DIR/replaced.raw"
+if launch_quiz env -u QT_QPA_PLATFORM "$SESSION_DIR/program/orrinvale"; then
+  record_clip "$SESSION_DIR/replaced-drop.raw" drop_name 0 0
+  hears replaced "$SESSION_DIR/replaced-drop.raw"
+  check "the replaced clip alone went to the decoder ($(cat "$SESSION_DIR/decoder.log"))" \
+    [ "$(wc -l <"$SESSION_DIR/decoder.log")" = 1 ] && grep -q "correct.wma$" "$SESSION_DIR/decoder.log"
+else
+  check "the quiz with a replaced clip starts" false
+fi
 
 # An error box raised after start-up carries exactly its own title. Exit is
 # made to fail, so the window stays open after the box.

@@ -1,5 +1,7 @@
 // The clip decoder program and the process that runs it for the player.
+#include "BuiltInClips.h"
 #include "ClipDecoderProcess.h"
+#include "MediaClipPlayer.h"
 #include "Fakes.h"
 
 #include <QCoreApplication>
@@ -175,6 +177,38 @@ TEST(ClipDecoder, AProcessEndedEarlyStopsItsDecoderAndAnswersNoMore)
     QFile pid(QString::fromStdString(pidFile));
     ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
     EXPECT_FALSE(std::filesystem::exists("/proc/" + pid.readAll().trimmed().toStdString() + "/cmdline"));
+}
+
+TEST(BuiltInClips, TheShippedClipsAreTheDecodersOwnOutputAndOnlyOtherClipsStartIt)
+{
+    const std::vector<std::string> clips{shipped("correct.wma"), shipped("wrong.wma"), shipped("complete.wma")};
+    const Answers decoded = decode(ORRINVALE_DECODER, clips);
+    for (std::size_t k = 0; k < clips.size(); ++k)
+        EXPECT_EQ(builtInSamples(QString::fromStdString(clips[k])), decoded.samples[k]) << clips[k];
+
+    MediaClipPlayer player(ORRINVALE_DECODER);
+    player.prepare(clips);
+    EXPECT_EQ(player.decoderStarts(), 0);
+    EXPECT_TRUE(std::all_of(clips.begin(), clips.end(), [&](const auto& c) { return player.ready(c); }));
+
+    // Replaced by other bytes of the same size, by a WAV, or missing: decoded
+    // by the decoder as always, in one run.
+    TempFolder folder;
+    folder.write("sounds/correct.wma", testing::randomBytes(10044, 5));
+    folder.write("sounds/wrong.wma", wav(22050, 11025));
+    ASSERT_EQ(std::filesystem::file_size(clips[0]), 10044u);
+    const std::vector<std::string> replaced{(folder / "sounds/correct.wma").string(),
+                                            (folder / "sounds/wrong.wma").string(),
+                                            (folder / "sounds/complete.wma").string()};
+    player.prepare(replaced);
+    EXPECT_EQ(player.decoderStarts(), 1);
+    QElapsedTimer waited;
+    waited.start();
+    while (!player.ready(replaced[1]) && waited.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(player.ready(replaced[1]));
+    EXPECT_FALSE(player.ready(replaced[0]));
+    EXPECT_FALSE(player.ready(replaced[2]));
 }
 
 } // namespace

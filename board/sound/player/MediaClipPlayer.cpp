@@ -1,5 +1,6 @@
 #include "MediaClipPlayer.h"
 
+#include "BuiltInClips.h"
 #include "ClipDecoderProcess.h"
 #include "ClipSampleFormat.h"
 
@@ -65,13 +66,24 @@ void MediaClipPlayer::prepare(const std::vector<std::string>& clips)
     decode(fresh);
 }
 
-void MediaClipPlayer::decode(const std::vector<std::string>& paths)
+void MediaClipPlayer::decode(const std::vector<std::string>& asked)
 {
+    // The shipped clips, byte for byte, are there decoded already; the
+    // decoder starts only for the others.
+    std::vector<std::string> paths;
+    for (const std::string& path : asked) {
+        QByteArray samples = builtInSamples(QString::fromStdString(path));
+        if (samples.isEmpty())
+            paths.push_back(path);
+        else
+            clips_[path].samples = std::move(samples);
+    }
     if (paths.empty())
         return;
     std::erase_if(runs_, [](const auto& run) { return run->done(); });
     for (const std::string& path : paths)
         clips_[path].decoding = true;
+    ++decoderStarts_;
     runs_.push_back(std::make_unique<ClipDecoderProcess>(
         decoder_, paths, [this, paths](std::size_t index, QByteArray samples) {
             Clip& clip = clips_[paths[index]];

@@ -2,8 +2,9 @@
 // starts at once and never blocks; a new clip cuts the one playing; a clip
 // that is missing or cannot be played is silent.
 //
-// Each clip is decoded once into samples, by the clip decoder program, and
-// played through an audio stream of its own. Short clips played as media
+// Each clip is decoded once into samples, by the clip decoder program (the
+// shipped clips were decoded by the build), and played through an audio
+// stream of its own. Short clips played as media
 // sources lose their first few hundred milliseconds while the media pipeline
 // starts; samples in memory start at once.
 #pragma once
@@ -31,9 +32,17 @@ public:
     ~MediaClipPlayer() override;
 
     // Decodes the given clips ahead of their first turn, all in one run of
-    // the decoder.
+    // the decoder; the shipped clips need none.
     void prepare(const std::vector<std::string>& clips);
     void play(const std::string& path) override;
+    // How many times the decoder was started.
+    int decoderStarts() const { return decoderStarts_; }
+    // True once the clip's samples are there to play.
+    bool ready(const std::string& path) const
+    {
+        const auto it = clips_.find(path);
+        return it != clips_.end() && !it->second.samples.isEmpty();
+    }
 
     // Keeps the media back end's complaints about missing devices off the
     // terminal: a clip that cannot be played is simply silent.
@@ -54,6 +63,7 @@ private:
     std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QAudioSink> sink_;
     std::map<std::string, Clip> clips_;
+    int decoderStarts_ = 0;
 };
 
 } // namespace orrinvale
