@@ -39,9 +39,23 @@ echo "peak resident memory, 1.5 s after the first frame:"
 printf '  quiz %.1f MB, bare window %.1f MB: %.1f MB more (goal at most 10 MB)\n' "$(echo "$quiz_kb / 1024" | bc -l)" \
   "$(echo "$bare_kb / 1024" | bc -l)" "$(echo "($quiz_kb - $bare_kb) / 1024" | bc -l)"
 echo "peak memory with shared pages counted once (proportional set size, sampled every 5 ms),"
-echo "the quiz together with its clip decoder while that runs:"
-printf '  quiz and decoder %.1f MB, bare window %.1f MB: %.1f MB more\n' "$(echo "$family_kb / 1024" | bc -l)" \
-  "$(echo "$bare_family_kb / 1024" | bc -l)" "$(echo "($family_kb - $bare_family_kb) / 1024" | bc -l)"
+echo "the quiz together with any process it starts (the shipped clips need no decoder):"
+printf '  quiz and its children %.1f MB, bare window %.1f MB: %.1f MB more (goal at most 10 MB)\n' \
+  "$(echo "$family_kb / 1024" | bc -l)" "$(echo "$bare_family_kb / 1024" | bc -l)" \
+  "$(echo "($family_kb - $bare_family_kb) / 1024" | bc -l)"
+
+# A clip a player replaced (other bytes) is decoded by the clip decoder,
+# after the first frame.
+rm -rf "$SESSION_DIR/replaced" && cp -r "$bin/bin" "$SESSION_DIR/replaced"
+printf '\0' >>"$SESSION_DIR/replaced/sounds/correct.wma"
+: >"$SESSION_DIR/replaced.out"
+for _ in $(seq 5); do
+  "$bin/bench/startup_probe" 1.5 "$SESSION_DIR/replaced/orrinvale" >>"$SESSION_DIR/replaced.out"
+done
+replaced_ms=$(cut -d' ' -f1 "$SESSION_DIR/replaced.out" | median)
+replaced_kb=$(cut -d' ' -f3 "$SESSION_DIR/replaced.out" | median)
+printf 'with a replaced clip, median of 5 launches: first frame %.1f ms; quiz and decoder %.1f MB, %.1f MB above the bare window\n' \
+  "$replaced_ms" "$(echo "$replaced_kb / 1024" | bc -l)" "$(echo "($replaced_kb - $bare_family_kb) / 1024" | bc -l)"
 echo
 
 # A state table of one 20 MB line: its name is read whole, but the window

@@ -1,10 +1,13 @@
 #include "Form1.h"
 
+#include "CursorPicture.h"
 #include "PlayAccess.h"
+#include "PngPicture.h"
 #include "QtLayout.h"
 #include "RuntimeError.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -31,7 +34,7 @@ QIcon applicationIcon()
     // file reader skips a 256-pixel entry, whose size byte reads 0.
     QIcon icon;
     for (const int size : {32, 48, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/orrinvale-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(readPng(QStringLiteral(":/icons/orrinvale-%1.png").arg(size))));
     return icon;
 }
 
@@ -136,7 +139,12 @@ void Form1::setApplicationIcon()
 
 void Form1::setMouseIcon(const std::string& path, int hotX, int hotY)
 {
-    QPixmap picture(QString::fromStdString(path), "CUR");
+    // Read and decoded here, so no image plug-in is loaded at start-up. The
+    // file was checked before (a cursor file of at most 4 MiB).
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError("Invalid picture");
+    const QPixmap picture = QPixmap::fromImage(cursorPicture(file.read(4 << 20)));
     if (picture.isNull())
         throw RuntimeError("Invalid picture");
     hand_ = QCursor(picture, hotX, hotY);

@@ -1,5 +1,7 @@
 #include "MapPicture.h"
 
+#include "PngPicture.h"
+
 #include <QPainter>
 
 namespace orrinvale {
@@ -12,7 +14,7 @@ MapPicture::MapPicture(QString resource, QString prebuilt)
 QImage MapPicture::make(QSize devicePixels) const
 {
     if (!prebuilt_.isEmpty()) {
-        QImage image(prebuilt_ + QLatin1Char('/') + prebuiltMapName(devicePixels), "PNG");
+        QImage image = readPng(prebuilt_ + QLatin1Char('/') + prebuiltMapName(devicePixels));
         if (image.size() == devicePixels)
             return image.convertToFormat(QImage::Format_RGB32);
     }

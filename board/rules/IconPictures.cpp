@@ -52,6 +52,20 @@ bool looksLikeIconFile(const unsigned char* data, std::size_t size, int type)
     return size >= kHeaderSize && le(data, 2) == 0 && static_cast<int>(le(data + 2, 2)) == type && le(data + 4, 2) > 0;
 }
 
+std::optional<IconEntry> iconEntry(const unsigned char* data, std::size_t size, int index)
+{
+    if (size < kHeaderSize || index < 0)
+        return std::nullopt;
+    const std::uint32_t count = le(data + 4, 2);
+    if (static_cast<std::uint32_t>(index) >= count || kHeaderSize + kEntrySize * count > size)
+        return std::nullopt;
+    const unsigned char* entry = data + kHeaderSize + kEntrySize * static_cast<std::size_t>(index);
+    IconEntry e{entry[0], entry[1], static_cast<int>(le(entry + 6, 2)), le(entry + 8, 4), le(entry + 12, 4)};
+    if (e.bytes == 0 || e.offset < kHeaderSize + kEntrySize * count || e.offset > size || e.bytes > size - e.offset)
+        return std::nullopt;
+    return e;
+}
+
 std::optional<std::vector<IconPicture>> iconPictures(const unsigned char* data, std::size_t size)
 {
     if (size < kHeaderSize)
