@@ -112,9 +112,15 @@ QImage bitmapPicture(const QByteArray& file, const IconEntry& entry)
         }
     }
 
-    // A true-colour picture carries its own alpha (or none): its mask is
-    // not used, as Qt's own reader does not use it.
-    if (trueColour)
+    // A 32-bit picture carries its own alpha and its mask is not used, as
+    // Qt's own reader does not use it; neither is a 24-bit picture's before
+    // Qt 6.8, whose reader applies it.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    const bool masked = bits != 32;
+#else
+    const bool masked = !trueColour;
+#endif
+    if (!masked)
         return std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // The mask: a set bit is a transparent pixel.
     QImage mask(width, height, QImage::Format_Mono);
@@ -126,7 +132,7 @@ QImage bitmapPicture(const QByteArray& file, const IconEntry& entry)
     if (!readRows(in, mask, mask.bytesPerLine(), height))
         return {};
     image.setAlphaChannel(mask);
-    return image;
+    return trueColour ? std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied) : image;
 }
 
 } // namespace
