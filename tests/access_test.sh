@@ -120,7 +120,12 @@ fi
 # opened line by line instead, each key's speech can be read right after it.
 start_orca() {
   local home="$SESSION_DIR/orca"
-  mkdir -p "$home/home" "$home/data" "$home/cache" "$home/py"
+  mkdir -p "$home/home" "$home/data" "$home/cache" "$home/py" "$home/bin"
+  # Orca refuses to start beside any other Orca of this user (it asks
+  # `pgrep -u UID -x orca`), such as the user's own screen reader or another
+  # test's, though each talks to a bus of its own: this one counts none.
+  printf '%s\n' '#!/bin/sh' '[ "$3 $4" = "-x orca" ] && exit 1' 'exec /usr/bin/pgrep "$@"' >"$home/bin/pgrep"
+  chmod +x "$home/bin/pgrep"
   printf '%s\n' 'import builtins, os' '_open = builtins.open' '_log = os.environ.get("ORCA_DEBUG_LOG")' \
     'def _lines(file, mode="r", buffering=-1, *args, **kwargs):' \
     '    if _log and file == _log and "b" not in mode: buffering = 1' \
@@ -128,7 +133,7 @@ start_orca() {
     >"$home/py/sitecustomize.py"
   ORCA_LOG="$home/speech-$1.log"
   HOME="$home/home" XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache" \
-    ORCA_DEBUG_LOG="$ORCA_LOG" PYTHONPATH="$home/py" orca --debug-file "$ORCA_LOG" >"$home/orca-$1.out" 2>&1 &
+    ORCA_DEBUG_LOG="$ORCA_LOG" PYTHONPATH="$home/py" PATH="$home/bin:$PATH" orca --debug-file "$ORCA_LOG" >"$home/orca-$1.out" 2>&1 &
   ORCA_PID=$!
   SESSION_PIDS+=("$ORCA_PID")
   for _ in $(seq 300); do grep -q 'SPEECH OUTPUT' "$ORCA_LOG" 2>/dev/null && return 0; sleep 0.1; done
