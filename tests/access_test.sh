@@ -3,7 +3,9 @@
 # accessibility bus, a screen reader's client (pyatspi) reads the window and
 # a whole game is played with keys alone, the clips heard on a null sink; one
 # name is placed through accessible actions alone, and one by two clicks in
-# click-to-place mode. The focus indicator is measured on screenshots.
+# click-to-place mode; two practice rounds bring the missed name back alone.
+# The focus indicator is measured on screenshots. Last, Orca itself plays an
+# opening, the end of a game and the end of a practice round.
 #   access_test.sh <program folder> <quiz_points>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
