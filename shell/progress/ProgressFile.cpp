@@ -50,7 +50,7 @@ bool writeAll(int fd, const std::string& text)
 
 std::string progressFilePath(const std::function<std::string(const char*)>& variable)
 {
-    // The base directory specification asks for an absolute path; a
+    // XDG_STATE_HOME counts only as an absolute path; a
     // relative one is ignored.
     std::string state = variable("XDG_STATE_HOME");
     if (state.empty() || state.front() != '/') {
