@@ -22,8 +22,7 @@ std::uint32_t be(const unsigned char* p)
 
 std::optional<IconPicture> pictureSize(const unsigned char* picture, std::size_t bytes)
 {
-    static constexpr unsigned char kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (bytes >= 8 && std::memcmp(picture, kPng, 8) == 0) {
+    if (startsLikePng(picture, bytes)) {
         if (bytes < 24)
             return std::nullopt;
         return IconPicture{be(picture + 16), be(picture + 20)};
@@ -45,6 +44,12 @@ std::uint32_t littleEndian(const unsigned char* p, int bytes)
     for (int k = bytes - 1; k >= 0; --k)
         v = (v << 8) | p[k];
     return v;
+}
+
+bool startsLikePng(const unsigned char* data, std::size_t size)
+{
+    static constexpr unsigned char kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    return size >= sizeof kPng && std::memcmp(data, kPng, sizeof kPng) == 0;
 }
 
 bool looksLikeIconFile(const unsigned char* data, std::size_t size, int type)

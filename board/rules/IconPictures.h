@@ -18,6 +18,10 @@ struct IconPicture {
 // A little-endian number of 1 to 4 bytes, as icon and cursor files hold them.
 std::uint32_t littleEndian(const unsigned char* p, int bytes);
 
+// True when the bytes begin with a PNG signature (a picture inside an icon
+// or cursor file may be a whole PNG file).
+bool startsLikePng(const unsigned char* data, std::size_t size);
+
 // True when the bytes begin like an icon (type 1) or cursor (type 2) file.
 bool looksLikeIconFile(const unsigned char* data, std::size_t size, int type);
 

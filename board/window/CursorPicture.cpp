@@ -144,8 +144,7 @@ QImage cursorPicture(const QByteArray& file)
     const auto entry = iconEntry(data, size, 0);
     if (!entry)
         return {};
-    static constexpr unsigned char kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (entry->bytes >= sizeof kPng && std::memcmp(data + entry->offset, kPng, sizeof kPng) == 0)
+    if (startsLikePng(data + entry->offset, entry->bytes))
         return readPng(file.mid(static_cast<qsizetype>(entry->offset), static_cast<qsizetype>(entry->bytes)));
     return bitmapPicture(file, *entry);
 }
