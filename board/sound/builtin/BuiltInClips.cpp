@@ -60,7 +60,9 @@ QByteArray builtInSamples(const QString& path)
         length = length << 8 | bytes[b];
     if (length != static_cast<std::uint64_t>(record.size() - kHeader) || length > std::uint64_t(kMaxClipBytes))
         return {};
-    return QByteArray::fromRawData(reinterpret_cast<const char*>(bytes + kHeader), static_cast<qsizetype>(length));
+    // Copied into memory now: read straight from the plugin's pages, a clip's
+    // first play could wait on the disk half-way and be heard with a gap.
+    return QByteArray(reinterpret_cast<const char*>(bytes + kHeader), static_cast<qsizetype>(length));
 }
 
 } // namespace orrinvale

@@ -21,8 +21,7 @@ struct ShippedClip {
 const std::vector<ShippedClip>& shippedClips();
 
 // The compiled-in samples of the clip file at `path` when it is one of the
-// shipped clips (same size, same bytes); else empty. The samples are not
-// copied: they stay in the program's read-only data.
+// shipped clips (same size, same bytes); else empty.
 QByteArray builtInSamples(const QString& path);
 
 } // namespace orrinvale
