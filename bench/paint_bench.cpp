@@ -21,7 +21,7 @@ namespace {
 
 class NoBoxes : public MessageBoxes {
 public:
-    void show(const std::string&, const std::string&, BoxIcon) override {}
+    void showModal(const std::string&, const std::string&, BoxIcon) override {}
 };
 class NoSound : public ClipPlayer {
 public:

@@ -72,7 +72,7 @@ Reaction KeyboardPlay::mapKey(PlayKey key)
 
 Reaction KeyboardPlay::pickUp(int name)
 {
-    if (!grid_.unplaced(name))
+    if (!grid_.unplaced(name) || board_.services().boxes.anyOpen())
         return {};
     held_ = name;
     currentName_ = name;
@@ -88,6 +88,8 @@ Reaction KeyboardPlay::dropOn(int state)
 
 Reaction KeyboardPlay::dropOnRegion(int region)
 {
+    if (board_.services().boxes.anyOpen())
+        return {};  // the board waits for the box
     if (!held_)
         return {Reaction::NothingHeld, -1, std::nullopt};
     if (const auto state = map_.stateOfRegion(region))

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 namespace orrinvale {
 
@@ -66,14 +67,39 @@ void LeitnerSchedule::record(const std::string& code, bool rightAtFirstTry, long
     standings_[code] = s;
 }
 
+std::string LeitnerSchedule::line(const std::string& code, const Standing& s)
+{
+    return code + ' ' + std::to_string(s.box) + ' ' + isoDate(s.due) + '\n';
+}
+
 std::string LeitnerSchedule::write() const
 {
     std::string text = "# Orrinvale practice: state code, box (1 to 6), day due\n";
     text += kHeader;
     text += '\n';
     for (const auto& [code, s] : standings_)
-        text += code + ' ' + std::to_string(s.box) + ' ' + isoDate(s.due) + '\n';
+        text += line(code, s);
     return text;
+}
+
+std::size_t LeitnerSchedule::keepWithin(std::size_t mostBytes, const std::function<bool(const std::string&)>& inPlay)
+{
+    std::size_t size = write().size();
+    std::vector<std::map<std::string, Standing>::iterator> others;
+    for (auto it = standings_.begin(); it != standings_.end(); ++it)
+        if (!inPlay(it->first))
+            others.push_back(it);
+    // The longest forgotten first: the oldest day due.
+    std::stable_sort(others.begin(), others.end(), [](auto a, auto b) { return a->second.due < b->second.due; });
+    std::size_t dropped = 0;
+    for (const auto it : others) {
+        if (size <= mostBytes)
+            break;
+        size -= line(it->first, it->second).size();
+        standings_.erase(it);
+        ++dropped;
+    }
+    return dropped;
 }
 
 std::optional<LeitnerSchedule> LeitnerSchedule::read(std::string_view text)

@@ -4,6 +4,7 @@
 // missed, it goes back to box 1. Days count from 1970-01-01, local time.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -35,10 +36,16 @@ public:
     // one (damaged, cut short, or something else altogether).
     std::string write() const;
     static std::optional<LeitnerSchedule> read(std::string_view text);
+    // Keeps the written text within `mostBytes`. Lines for codes the table
+    // no longer holds (other tables' states) are kept as far as they fit;
+    // the one due longest ago goes first. Returns how many went.
+    std::size_t keepWithin(std::size_t mostBytes, const std::function<bool(const std::string&)>& inPlay);
 
     bool operator==(const LeitnerSchedule& other) const;
 
 private:
+    static std::string line(const std::string& code, const Standing& s);
+
     std::map<std::string, Standing> standings_;
 };
 

@@ -4,6 +4,7 @@
 #include "PracticeTexts.h"
 
 #include <algorithm>
+#include <set>
 
 namespace orrinvale {
 
@@ -61,20 +62,42 @@ void Practice::dropped(const Board&, int name, bool right)
     round_.dropped(name, right);
 }
 
+void Practice::keepWithinTheStore(const Board& board)
+{
+    // Other tables' states are kept for when they come back, as far as they
+    // fit: a file too large to read back would lose everything.
+    std::set<std::string> inPlay;
+    for (int name = 0; name < layout::kStateCount; ++name)
+        inPlay.insert(practiceKey(board, name));
+    const std::size_t dropped = schedule_.keepWithin(
+        ProgressStore::kMostBytes, [&](const std::string& code) { return inPlay.count(code) > 0; });
+    if (dropped > 0 && !toldOfDropped_) {
+        toldOfDropped_ = true;
+        store_.tell("practice progress of " + std::to_string(dropped) +
+                    " states not in the state table left out, to keep the file within " +
+                    std::to_string(ProgressStore::kMostBytes / 1024) + " KiB");
+    }
+}
+
 void Practice::completed(Board& board)
 {
-    const RoundSummary summary = round_.summary(clock_.seconds());
+    summary_ = round_.summary(clock_.seconds());
     const long today = clock_.today();
     for (const int name : round_.names())
         schedule_.record(practiceKey(board, name), !round_.missed(name), today);
-    // Saved before the summary is shown: closing the quiz on the summary
-    // keeps the round.
+    keepWithinTheStore(board);
+    // Saved before any box is shown: closing the quiz on the congratulations
+    // or on the summary keeps the round.
     store_.save(schedule_.write());
-    for (const auto& missed : summary.missed)
+    for (const auto& missed : summary_.missed)
         missedLastRound_.push_back(missed.first);
+}
+
+void Practice::congratulated(Board& board)
+{
     Services& services = board.services();
     services.boxes.show(services.app.title,
-                        roundSummaryText(summary, [&](int name) { return trimSpaces(board.labels(name).caption); }),
+                        roundSummaryText(summary_, [&](int name) { return trimSpaces(board.labels(name).caption); }),
                         BoxIcon::None);
 }
 

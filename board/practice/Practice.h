@@ -28,18 +28,22 @@ public:
     void dealt(Board& board) override;
     void dropped(const Board& board, int name, bool right) override;
     void completed(Board& board) override;
+    void congratulated(Board& board) override;
 
     const LeitnerSchedule& schedule() const { return schedule_; }
     const PracticeRound& round() const { return round_; }
 
 private:
     std::vector<int> namesToPractise(const Board& board) const;
+    void keepWithinTheStore(const Board& board);
 
     ProgressStore& store_;
     PracticeClock clock_;
     LeitnerSchedule schedule_;
     PracticeRound round_;
+    RoundSummary summary_;  // of the round last completed
     std::vector<int> missedLastRound_;
+    bool toldOfDropped_ = false;
 };
 
 // A name's key in the schedule: its code, so a renamed state keeps its place.

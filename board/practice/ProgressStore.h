@@ -2,6 +2,7 @@
 // what went wrong with the file, once; practice goes on either way.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,9 @@ namespace orrinvale {
 
 class ProgressStore {
 public:
+    // The most a kept text may hold: what is saved is always read back.
+    static constexpr std::size_t kMostBytes = 64 * 1024;
+
     virtual ~ProgressStore() = default;
     // The kept text; nullopt when there is none to read (first run, or a
     // file that cannot be read, which the store then leaves alone).
@@ -17,6 +21,8 @@ public:
     virtual void setAside() = 0;
     // Replaces the kept text whole, or leaves the old one whole.
     virtual void save(const std::string& text) = 0;
+    // Tells the player something about what is kept (on standard error).
+    virtual void tell(const std::string& what) = 0;
 };
 
 } // namespace orrinvale

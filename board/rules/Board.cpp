@@ -81,6 +81,8 @@ void Board::playClip(const char* relativePath)
 
 void Board::PushButton1_Click()
 {
+    if (services_.boxes.anyOpen())
+        return;
     ErrorTrap trap(services_, origin::kRestart);
     trap.step(100, [&] { placedCount = 0; });
     for (std::int16_t i = 0; i <= 49; ++i) {  // line 102
@@ -96,6 +98,8 @@ void Board::PushButton1_Click()
 
 void Board::PushButton2_Click(WindowHost& window)
 {
+    if (services_.boxes.anyOpen())
+        return;
     ErrorTrap trap(services_, origin::kExit);
     trap.step(100, [&] { window.unload(); });
 }

@@ -45,7 +45,7 @@ void Board::placeAhead(int source)
 
 void Board::piccoor_DragDrop(std::int16_t index, int source)
 {
-    if (takenFromPanel(source))
+    if (takenFromPanel(source) || services_.boxes.anyOpen())
         return;  // placed meanwhile by another hand: counted once
     ErrorTrap trap(services_, origin::kDropVerdict);
 
@@ -84,10 +84,12 @@ void Board::piccoor_DragDrop(std::int16_t index, int source)
         services_.rounds->dropped(*this, source, true);
     if (!trap.test(150, [&] { return placedCount == 50; }))
         return;
+    if (services_.rounds)
+        services_.rounds->completed(*this);
     trap.step(152, [&] { playClip(clips::kComplete); });
     trap.step(154, [&] { services_.boxes.show(services_.app.title, kCongratulations, BoxIcon::None); });
     if (services_.rounds)
-        services_.rounds->completed(*this);
+        services_.rounds->congratulated(*this);
     trap.step(156, [&] { PushButton1_Click(); });
 }
 

@@ -9,10 +9,28 @@ namespace orrinvale {
 enum class BoxIcon { None, Warning };
 
 // A modal message box with an OK button only. Returns when it is closed.
+// While a box is open the board's buttons and actions do nothing: the mouse
+// cannot reach them, and neither may a screen reader's actions or a second
+// hand, which would change the board under the box.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    virtual void show(const std::string& title, const std::string& text, BoxIcon icon) = 0;
+    void show(const std::string& title, const std::string& text, BoxIcon icon)
+    {
+        ++open_;
+        struct Closed {
+            int& open;
+            ~Closed() { --open; }
+        } closed{open_};
+        showModal(title, text, icon);
+    }
+    bool anyOpen() const { return open_ > 0; }
+
+protected:
+    virtual void showModal(const std::string& title, const std::string& text, BoxIcon icon) = 0;
+
+private:
+    int open_ = 0;
 };
 
 // Plays one sound clip at a time; a new clip cuts the one playing. Never

@@ -23,7 +23,7 @@ public:
     std::size_t reports() const { return reports_; }
 
 private:
-    void show(const std::string&, const std::string&, BoxIcon) override { ++reports_; }
+    void showModal(const std::string&, const std::string&, BoxIcon) override { ++reports_; }
     void play(const std::string&) override {}
 
     std::size_t reports_ = 0;

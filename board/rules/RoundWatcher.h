@@ -14,8 +14,11 @@ public:
     virtual void dealt(Board& board) = 0;
     // A name was dropped on a state of the map, rightly or wrongly.
     virtual void dropped(const Board& board, int name, bool right) = 0;
-    // The map is complete and congratulated; the next deal follows.
+    // The last name was placed: the round is over as it stands, before any
+    // box can let anything else deal.
     virtual void completed(Board& board) = 0;
+    // The congratulations were closed; the next deal follows.
+    virtual void congratulated(Board& board) = 0;
 };
 
 } // namespace orrinvale

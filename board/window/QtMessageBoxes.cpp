@@ -116,7 +116,7 @@ QString spokenText(QString shown)
     return shown.replace(joined, QStringLiteral("\\1 \\2"));
 }
 
-void QtMessageBoxes::show(const std::string& title, const std::string& text, BoxIcon icon)
+void QtMessageBoxes::showModal(const std::string& title, const std::string& text, BoxIcon icon)
 {
     QWidget* window = QApplication::activeWindow();
     if (window && !qobject_cast<QMessageBox*>(window))

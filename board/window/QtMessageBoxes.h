@@ -15,7 +15,7 @@ namespace orrinvale {
 
 class QtMessageBoxes : public MessageBoxes {
 public:
-    void show(const std::string& title, const std::string& text, BoxIcon icon) override;
+    void showModal(const std::string& title, const std::string& text, BoxIcon icon) override;
 
 private:
     // The window the last box came from: a box shown right after another

@@ -69,12 +69,17 @@ ProgressFile::ProgressFile(std::string path, std::ostream& complaints)
         complain("no home folder to keep practice progress in: practising without saving");
 }
 
+void ProgressFile::tell(const std::string& what)
+{
+    complaints_ << "orrinvale: " << what << '\n';
+}
+
 void ProgressFile::complain(const std::string& what)
 {
     if (complained_)
         return;
     complained_ = true;
-    complaints_ << "orrinvale: " << what << '\n';
+    tell(what);
 }
 
 std::optional<std::string> ProgressFile::load()
@@ -94,7 +99,7 @@ std::optional<std::string> ProgressFile::load()
     struct stat st{};
     std::string text;
     bool readable = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (readable && st.st_size <= kMostBytes) {
+    if (readable && st.st_size <= static_cast<off_t>(kMostBytes)) {
         char chunk[4096];
         for (;;) {
             const ssize_t n = ::read(fd, chunk, sizeof chunk);
@@ -105,11 +110,11 @@ std::optional<std::string> ProgressFile::load()
             if (n <= 0)
                 break;
             text.append(chunk, static_cast<std::size_t>(n));
-            if (text.size() > static_cast<std::size_t>(kMostBytes))
+            if (text.size() > kMostBytes)
                 break;  // grown since: no schedule, set aside by the caller
         }
     } else if (readable) {
-        text.assign(static_cast<std::size_t>(kMostBytes) + 1, '\0');  // too large to be a schedule
+        text.assign(kMostBytes + 1, '\0');  // too large to be a schedule
     }
     ::close(fd);
     if (!readable) {

@@ -22,13 +22,12 @@ public:
     std::optional<std::string> load() override;
     void setAside() override;
     void save(const std::string& text) override;
+    void tell(const std::string& what) override;
     // Removes the file; false (and said) when it is there and stays.
     bool forget();
 
     const std::string& path() const { return path_; }
 
-    // Larger than any schedule of fifty states; a larger file is not one.
-    static constexpr long kMostBytes = 64 * 1024;
 
 private:
     void complain(const std::string& what);

@@ -26,7 +26,9 @@ public:
     std::optional<std::string> load() override { return kept; }
     void setAside() override { setAsideText = kept; kept.reset(); }
     void save(const std::string& text) override { kept = text; ++saves; }
+    void tell(const std::string& what) override { told.push_back(what); }
     std::optional<std::string> kept, setAsideText;
+    std::vector<std::string> told;
     int saves = 0;
 };
 
@@ -160,6 +162,49 @@ TEST(Practice, ASessionStartsWithTheDueStatesByCodeAndRestartDealsTheSame)
     s.board.PushButton1_Click();  // a round left half-way is not kept
     EXPECT_EQ(s.panel(), panel);
     EXPECT_EQ(s.store.saves, 0);
+}
+
+TEST(Practice, ARoundEndsAsPlayedWhateverAnotherHandPressesUnderItsBoxes)
+{
+    Session s;
+    s.drop("UT", "NV");
+    FakeWindow window;
+    // A screen reader's actions while each box waits: Restart, Exit, a drop.
+    s.boxes.onShow = [&](const ShownBox&) {
+        s.board.PushButton1_Click();
+        s.board.PushButton2_Click(window);
+        EXPECT_EQ(s.drop("UT").kind, Reaction::Nothing);
+    };
+    s.placeRest();
+    ASSERT_EQ(s.boxes.shown.size(), 2u);
+    EXPECT_NE(s.boxes.shown[1].text.find("Missed: Utah (1 wrong drop)."), std::string::npos);
+    EXPECT_EQ(s.practice->schedule().standing("UT").box, 1);
+    EXPECT_EQ(s.panel(), std::vector<std::string>{"UT"});
+    EXPECT_EQ(window.unloads, 0);
+}
+
+TEST(Practice, WhatIsSavedFitsTheFileOtherTablesStatesGoingOldestFirst)
+{
+    // Just under the bound with other tables' states, none of the fifty yet.
+    std::string kept = "orrinvale-progress 1\n";
+    for (int i = 0; kept.size() < ProgressStore::kMostBytes - 40; ++i)
+        kept += "X" + std::to_string(100000 + i) + " 3 " + isoDate(kToday - 20000 + i) + "\n";
+    ASSERT_TRUE(LeitnerSchedule::read(kept));
+    Session s(kept);
+    s.placeRest();
+    s.placeRest();
+
+    const std::string saved = s.store.kept.value();
+    EXPECT_LE(saved.size(), ProgressStore::kMostBytes);
+    EXPECT_EQ(s.store.told.size(), 1u);
+    EXPECT_EQ(s.practice->schedule().standing("X100000").due, 0);       // the oldest went
+    EXPECT_NE(saved.find("X" + std::to_string(100000 + 3000)), std::string::npos);  // the newest stayed
+    TempFolder folder;
+    std::ostringstream said;
+    ProgressFile file(folder.str() + "/progress", said);
+    file.save(saved);
+    EXPECT_EQ(file.load(), saved);
+    EXPECT_EQ(said.str(), "");
 }
 
 TEST(Practice, ADamagedFileIsSetAsideAndPracticeStartsAfresh)

@@ -29,7 +29,7 @@ struct ShownBox {
 
 class RecordingBoxes : public MessageBoxes {
 public:
-    void show(const std::string& title, const std::string& text, BoxIcon icon) override
+    void showModal(const std::string& title, const std::string& text, BoxIcon icon) override
     {
         shown.push_back({title, text, icon});
         if (onShow)
