@@ -23,13 +23,17 @@ std::string roundSummaryText(const RoundSummary& summary, const std::function<st
     if (summary.missed.empty()) {
         text += "Nothing missed.\n";
     } else {
-        text += "Missed: ";
-        for (std::size_t i = 0; i < summary.missed.size(); ++i) {
-            const auto& [name, wrong] = summary.missed[i];
-            text += (i ? ", " : "") + nameOf(name) + " (" + std::to_string(wrong) +
-                    (wrong == 1 ? " wrong drop)" : " wrong drops)");
+        const auto missed = [&](const std::pair<int, int>& m) {
+            return nameOf(m.first) + " (" + std::to_string(m.second) + (m.second == 1 ? " wrong drop)" : " wrong drops)");
+        };
+        // One state on the line; several as a list, one a line.
+        if (summary.missed.size() == 1)
+            text += "Missed: " + missed(summary.missed.front()) + ".\n";
+        else {
+            text += "Missed:\n";
+            for (const auto& m : summary.missed)
+                text += "\u2022 " + missed(m) + "\n";
         }
-        text += ".\n";
     }
     text += "Time: " + spokenDuration(summary.seconds) + ".\n";
     const std::size_t n = summary.missed.size();

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -76,6 +78,8 @@ private:
                 width -= whole.width() - inside.width();
             }
         }
+        if (whole.height() > inside.height())
+            whole = scrollText(label, inside.height());
         whole = whole.boundedTo(inside);
         setFixedSize(whole);
         QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
@@ -89,6 +93,34 @@ private:
         box.moveLeft(std::max(room.left(), std::min(box.left(), room.right() - frame.width() + 1)));
         box.moveTop(std::max(room.top(), std::min(box.top(), room.bottom() - frame.height() + 1)));
         move(box.topLeft());
+    }
+
+    // Taller than the screen: the text scrolls in the room left, by the
+    // scroll bar, the wheel, and the keys once Tab has given it the focus,
+    // and OK stays in sight. A screen reader reads the whole text all the
+    // same. Returns the box's new size.
+    QSize scrollText(QLabel* label, int roomHeight)
+    {
+        auto* scroll = new QScrollArea(this);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        scroll->setFocusPolicy(Qt::StrongFocus);
+        scroll->setAccessibleName(label->accessibleName());
+        const QSize text = label->minimumSizeHint().expandedTo(label->sizeHint());
+        delete layout()->replaceWidget(label, scroll);
+        scroll->setWidget(label);
+        scroll->show();  // made after the box was shown: hidden, it would take no room
+        scroll->setFixedSize(text.width() + scroll->verticalScrollBar()->sizeHint().width(), text.height());
+        const auto laidOut = [this] {
+            layout()->invalidate();
+            layout()->activate();
+            return layout()->totalMinimumSize();
+        };
+        const int over = laidOut().height() - roomHeight;
+        scroll->setFixedHeight(std::max(text.height() - over, 2 * label->fontMetrics().lineSpacing()));
+        return laidOut();
     }
 
     bool fitted_ = false;

@@ -21,43 +21,88 @@
 #include <QDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace orrinvale {
 
-int runQuiz(int argc, char* argv[], FaultHook* faults)
+namespace {
+
+std::string environment(const char* name)
 {
-    // The usage and forgetting need no display.
-    bool forget = false, practice = false;
-    for (int i = 1; i < argc; ++i) {
-        const CommandLine word = readCommandLine({argv[i]});
-        if (word.help) {
-            std::printf("%s\n", kUsage);
-            return 0;
-        }
-        forget = forget || word.forget;
-        practice = practice || word.practice;
+    return qEnvironmentVariable(name).toStdString();
+}
+
+// What the command line has answered before any window is needed: the usage,
+// a refusal, no display, or progress forgotten alone. The exit status where
+// the quiz ends there.
+std::optional<int> answeredWithoutWindow(const CommandLine& options, const std::string& progressPath)
+{
+    if (!options.error.empty()) {
+        std::fputs(options.error.c_str(), stderr);
+        return 2;
     }
-    const std::string progressPath =
-        progressFilePath([](const char* name) { return qEnvironmentVariable(name).toStdString(); });
-    if (forget) {
+    if (options.help) {
+        std::printf("%s\n", kUsage);
+        return 0;
+    }
+    if (options.forget && !options.practice) {
         if (!ProgressFile(progressPath, std::cerr).forget())
             return 1;
-        if (!practice) {
-            std::printf("orrinvale: practice progress forgotten\n");
-            return 0;
-        }
+        std::printf("orrinvale: practice progress forgotten\n");
+        return 0;
     }
-    // The platform goes to Qt as an argument, not through the environment,
-    // so that the browser and the clip decoder do not inherit it.
-    std::vector<char*> args(argv, argv + argc);
-    std::string platform = chooseQtPlatform(
-        {[](const char* name) { return qEnvironmentVariable(name).toStdString(); }, waylandCompositorDecorates});
+    if (!displayReachable({environment, {}}, options.platform)) {
+        std::fprintf(stderr, "%s\n", kNoDisplay);
+        return 1;
+    }
+    return std::nullopt;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+// Qt ends the process with abort() where the display it was given cannot be
+// opened (gone, or refusing): the quiz says so and ends as it would have.
+void displayCannotBeOpened(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        previousHandler(type, context, message);
+        return;
+    }
+    const auto named = [](const char* name) {
+        const std::string value = environment(name);
+        return value.empty() ? std::string("unset") : value;
+    };
+    std::fprintf(stderr, "orrinvale: the display cannot be opened (DISPLAY %s, WAYLAND_DISPLAY %s)\n",
+                 named("DISPLAY").c_str(), named("WAYLAND_DISPLAY").c_str());
+    std::_Exit(1);
+}
+
+} // namespace
+
+int runQuiz(int argc, char* argv[], FaultHook* faults)
+{
+    const CommandLine options = readCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    const std::string progressPath = progressFilePath(environment);
+    if (const auto status = answeredWithoutWindow(options, progressPath))
+        return *status;
+
+    // Qt is given its own options alone. The platform goes to Qt as an
+    // argument, not through the environment, so that the browser and the
+    // clip decoder do not inherit it.
+    std::vector<char*> args{argv[0]};
+    for (const std::string& word : options.toolkit)
+        args.push_back(const_cast<char*>(word.c_str()));
+    std::string platform = options.platform.empty()
+                               ? chooseQtPlatform({environment, waylandCompositorDecorates})
+                               : std::string();
     char platformOption[] = "-platform";
     if (!platform.empty()) {
         args.push_back(platformOption);
@@ -65,16 +110,11 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     }
     args.push_back(nullptr);
     int qtArgc = static_cast<int>(args.size()) - 1;
+    previousHandler = qInstallMessageHandler(displayCannotBeOpened);
     QApplication app(qtArgc, args.data());
-    // What Qt left of the command line is ours.
-    std::vector<std::string> words;
-    for (int i = 1; i < qtArgc; ++i)
-        words.emplace_back(args[static_cast<std::size_t>(i)]);
-    const CommandLine options = readCommandLine(words);
-    if (!options.error.empty()) {
-        std::fputs(options.error.c_str(), stderr);
-        return 2;
-    }
+    qInstallMessageHandler(previousHandler);
+    if (options.forget && !ProgressFile(progressPath, std::cerr).forget())
+        return 1;
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORRINVALE_DESKTOP_ID));
     AppInfo info;

@@ -1,11 +1,49 @@
 #include "CommandLine.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
 namespace orrinvale {
+
+namespace {
+
+// The options Qt's application objects take from a command line, with one
+// dash or two; those of the first list take the next word as their value.
+constexpr std::string_view kToolkitWithValue[] = {
+    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry", "-geometry",
+    "-qwindowtitle", "-title", "-qwindowicon", "-icon", "-session", "-display", "-name", "-visual",
+    "-style", "-stylesheet"};
+constexpr std::string_view kToolkitAlone[] = {"-reverse", "-nograb", "-dograb", "-sync", "-widgetcount",
+                                              "-testability"};
+constexpr std::string_view kToolkitJoined[] = {"-style=", "-stylesheet=", "-qmljsdebugger="};
+
+template <std::size_t N>
+bool listed(const std::string_view (&list)[N], std::string_view word)
+{
+    return std::find(std::begin(list), std::end(list), word) != std::end(list);
+}
+
+bool joinedToolkitOption(std::string_view word)
+{
+    return std::any_of(std::begin(kToolkitJoined), std::end(kToolkitJoined),
+                       [&](std::string_view prefix) { return word.substr(0, prefix.size()) == prefix; });
+}
+
+std::string refusal(const std::string& what)
+{
+    return "orrinvale: " + what + "\n" + kUsage + "\n";
+}
+
+} // namespace
 
 CommandLine readCommandLine(const std::vector<std::string>& args)
 {
     CommandLine line;
-    for (const std::string& arg : args) {
+    for (std::size_t i = 0; i < args.size() && line.error.empty(); ++i) {
+        const std::string& arg = args[i];
+        // Qt reads "--platform" as "-platform".
+        const std::string_view qtWord = std::string_view(arg).substr(arg.rfind("--", 0) == 0 ? 1 : 0);
         if (arg == "--click-to-place")
             line.clickToPlace = true;
         else if (arg == "--practice")
@@ -14,11 +52,20 @@ CommandLine readCommandLine(const std::vector<std::string>& args)
             line.forget = true;
         else if (arg == "--help" || arg == "-h")
             line.help = true;
-        else if (line.error.empty()) {
-            // A misspelt option must not start another way of playing unsaid.
-            line.error = "orrinvale: unknown " + std::string(arg.rfind('-', 0) == 0 ? "option" : "argument") +
-                         " '" + arg + "'\n" + kUsage + "\n";
-        }
+        else if (listed(kToolkitWithValue, qtWord)) {
+            if (i + 1 == args.size()) {
+                line.error = refusal("option '" + arg + "' needs a value");
+                break;
+            }
+            if (qtWord == "-platform")
+                line.platform = args[i + 1];
+            line.toolkit.insert(line.toolkit.end(), {arg, args[i + 1]});
+            ++i;
+        } else if (listed(kToolkitAlone, qtWord) || joinedToolkitOption(qtWord))
+            line.toolkit.push_back(arg);
+        else  // a misspelt option must not start another way of playing unsaid
+            line.error = refusal("unknown " + std::string(arg.rfind('-', 0) == 0 ? "option" : "argument") + " '" +
+                                 arg + "'");
     }
     return line;
 }

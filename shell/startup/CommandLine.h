@@ -1,5 +1,7 @@
-// The quiz's command line: the ways to play a player may choose. Qt takes
-// its own options (-platform and the like) before this reads the rest.
+// The quiz's command line: the ways to play a player may choose, and the
+// toolkit's own options (-platform and the like), which are passed on to Qt.
+// The whole line is read before anything is done, so a refused line
+// changes nothing.
 #pragma once
 
 #include <string>
@@ -12,6 +14,9 @@ struct CommandLine {
     bool practice = false;  // the states the player misses come back
     bool forget = false;    // practice progress cleared first
     bool help = false;
+    // Qt's own options with their values, in order, for Qt.
+    std::vector<std::string> toolkit;
+    std::string platform;  // the value of -platform, where one was named
     // Empty when every word was understood; else what to print on standard
     // error before ending with exit status 2.
     std::string error;

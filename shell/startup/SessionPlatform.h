@@ -24,4 +24,14 @@ struct SessionFacts {
 // The platform to ask Qt for ("xcb"), or "" for Qt's own choice.
 std::string chooseQtPlatform(const SessionFacts& session);
 
+// False where Qt would find no window system to open the window on: no
+// X display and no Wayland display, unless the platform named on the
+// command line (`named`) or in QT_QPA_PLATFORM needs neither (offscreen, a
+// VNC server, a frame buffer). Qt itself would abort there.
+bool displayReachable(const SessionFacts& session, const std::string& named);
+
+inline constexpr const char* kNoDisplay =
+    "orrinvale: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set): "
+    "start it in a desktop session, or over ssh with -X";
+
 } // namespace orrinvale

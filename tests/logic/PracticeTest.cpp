@@ -168,6 +168,7 @@ TEST(Practice, ARoundEndsAsPlayedWhateverAnotherHandPressesUnderItsBoxes)
 {
     Session s;
     s.drop("UT", "NV");
+    s.drop("CA", "NV");
     FakeWindow window;
     // A screen reader's actions while each box waits: Restart, Exit, a drop.
     s.boxes.onShow = [&](const ShownBox&) {
@@ -177,9 +178,10 @@ TEST(Practice, ARoundEndsAsPlayedWhateverAnotherHandPressesUnderItsBoxes)
     };
     s.placeRest();
     ASSERT_EQ(s.boxes.shown.size(), 2u);
-    EXPECT_NE(s.boxes.shown[1].text.find("Missed: Utah (1 wrong drop)."), std::string::npos);
+    EXPECT_NE(s.boxes.shown[1].text.find("Missed:\n\u2022 California (1 wrong drop)\n\u2022 Utah (1 wrong drop)\n"),
+              std::string::npos);
     EXPECT_EQ(s.practice->schedule().standing("UT").box, 1);
-    EXPECT_EQ(s.panel(), std::vector<std::string>{"UT"});
+    EXPECT_EQ(s.panel(), (std::vector<std::string>{"CA", "UT"}));
     EXPECT_EQ(window.unloads, 0);
 }
 

@@ -4,7 +4,10 @@
 #include "Main.h"
 #include "SessionPlatform.h"
 
+#include <cstdio>
 #include <map>
+
+#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
@@ -114,16 +117,80 @@ TEST(SessionPlatform, XWaylandWhereTheCompositorWouldNotDrawTheTitleBar)
     }
 }
 
-TEST(CommandLine, KnownOptionsPlayAMisspeltOneIsRefusedWithTheUsage)
+TEST(CommandLine, IsReadWholeQtsOptionsForQtAMisspeltOneRefusedWithTheUsage)
 {
-    EXPECT_FALSE(readCommandLine({}).clickToPlace);
-    const CommandLine chosen = readCommandLine({"--click-to-place"});
-    EXPECT_TRUE(chosen.clickToPlace);
-    EXPECT_TRUE(chosen.error.empty());
-    EXPECT_TRUE(readCommandLine({"--help"}).help);
-    const CommandLine practice = readCommandLine({"--practice", "--forget", "--click-to-place"});
-    EXPECT_TRUE(practice.practice && practice.forget && practice.clickToPlace && practice.error.empty());
+    const CommandLine chosen = readCommandLine({"--practice", "--forget", "--click-to-place", "--help"});
+    EXPECT_TRUE(chosen.practice && chosen.forget && chosen.clickToPlace && chosen.help && chosen.error.empty());
+    const CommandLine qt = readCommandLine({"-platform", "offscreen", "--reverse", "-style=fusion", "--practice"});
+    EXPECT_EQ(qt.toolkit, (std::vector<std::string>{"-platform", "offscreen", "--reverse", "-style=fusion"}));
+    EXPECT_EQ(qt.platform, "offscreen");
+    EXPECT_TRUE(qt.practice && qt.error.empty());
 
-    const CommandLine misspelt = readCommandLine({"--click-to-plac", "stray"});
-    EXPECT_EQ(misspelt.error, std::string("orrinvale: unknown option '--click-to-plac'\n") + kUsage + "\n");
+    struct Refused {
+        std::vector<std::string> args;
+        std::string said;
+    };
+    for (const Refused& r : std::vector<Refused>{{{"--forget", "--click-to-plac", "--practice"}, "unknown option '--click-to-plac'"},
+                                                 {{"--forget", "stray"}, "unknown argument 'stray'"},
+                                                 {{"--practice", "-platform"}, "option '-platform' needs a value"}}) {
+        const CommandLine line = readCommandLine(r.args);
+        EXPECT_EQ(line.error, "orrinvale: " + r.said + "\n" + kUsage + "\n");
+    }
+}
+
+TEST(CommandLine, WithoutADisplayTheProgramSaysSoAndARefusedLineChangesNothing)
+{
+    TempFolder state;
+    struct Row {
+        std::string args;
+        int status;
+        std::string said;  // the first line on standard error
+        bool kept;         // the progress file is still there
+    };
+    const std::string noDisplay = kNoDisplay;
+    for (const Row& row : std::vector<Row>{{"--forget --click-to-plac --practice", 2, "orrinvale: unknown option '--click-to-plac'", true},
+                                           {"--forget --bogus", 2, "orrinvale: unknown option '--bogus'", true},
+                                           {"--forget --practice", 1, noDisplay, true},
+                                           {"", 1, noDisplay, true},
+                                           {"-platform xcb", 1, noDisplay, true},
+                                           {"--forget", 0, "", false}}) {
+        state.write("orrinvale/progress", "orrinvale-progress 1\n");
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_STATE_HOME=" + state.str() +
+                                    " " ORRINVALE_PROGRAM " " + row.args + " 2>&1 >/dev/null";
+        FILE* run = ::popen(command.c_str(), "r");
+        ASSERT_TRUE(run);
+        char said[512] = "";
+        if (!std::fgets(said, sizeof said, run))
+            said[0] = '\0';
+        while (std::fgetc(run) != EOF) {
+        }
+        const int status = ::pclose(run);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status) << row.args << ": " << said;
+        EXPECT_EQ(std::string(said).substr(0, std::string(said).find('\n')), row.said) << row.args;
+        EXPECT_EQ(std::filesystem::exists(state / "orrinvale/progress"), row.kept) << row.args;
+    }
+}
+
+TEST(SessionPlatform, ADisplayIsNeededUnlessThePlatformNamedNeedsNone)
+{
+    struct Row {
+        std::map<std::string, std::string> env;
+        std::string named;
+        bool reachable;
+    };
+    for (const Row& r : std::vector<Row>{{{}, "", false},
+                                         {{{"DISPLAY", ":0"}}, "", true},
+                                         {{{"WAYLAND_DISPLAY", "wayland-0"}}, "", true},
+                                         {{{"QT_QPA_PLATFORM", "offscreen"}}, "", true},
+                                         {{{"QT_QPA_PLATFORM", "xcb"}}, "", false},
+                                         {{{"QT_QPA_PLATFORM", "wayland;xcb"}, {"DISPLAY", ":0"}}, "", true},
+                                         {{{"QT_QPA_PLATFORM", "offscreen"}}, "xcb", false},
+                                         {{}, "vnc:size=800x600", true}}) {
+        const SessionFacts facts{[&](const char* name) {
+                                     const auto it = r.env.find(name);
+                                     return it == r.env.end() ? std::string() : it->second;
+                                 },
+                                 [] { return false; }};
+        EXPECT_EQ(displayReachable(facts, r.named), r.reachable) << r.named;
+    }
 }

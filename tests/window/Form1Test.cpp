@@ -13,6 +13,8 @@
 #include <QImageReader>
 #include <QFile>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QMessageBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -385,4 +387,30 @@ TEST(QtMessageBoxes, ALineWiderThanTheScreenIsWrappedOnceAndTheBoxStaysOnScreen)
     const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     EXPECT_TRUE(label->wordWrap());
     EXPECT_GT(label->width(), room.width() / 2) << "wrapped at the screen's width";
+}
+
+TEST(QtMessageBoxes, ATextTallerThanTheScreenScrollsWithOkInSight)
+{
+    std::string text = "Missed:";
+    for (int i = 0; i < 60; ++i)
+        text += "\n\u2022 State " + std::to_string(i) + " (1 wrong drop)";
+    const auto box = makeMessageBox("Orrinvale", text, BoxIcon::None, nullptr);
+    box->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+    const QRect room = box->screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(box->frameGeometry()));
+    EXPECT_GT(box->height(), room.height() * 3 / 4) << "as tall as the screen allows";
+    const auto* ok = box->button(QMessageBox::Ok);
+    EXPECT_TRUE(room.contains(QRect(ok->mapToGlobal(QPoint()), ok->size())));
+    auto* scroll = box->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_EQ(scroll->focusPolicy(), Qt::StrongFocus);
+    auto* bar = scroll->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    scroll->setFocus();
+    for (int page = 0; page < 10; ++page)
+        QTest::keyClick(scroll, Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), bar->maximum()) << "the last line reached by keys";
+    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    EXPECT_TRUE(label->accessibleName().endsWith(QStringLiteral("State 59 (1 wrong drop)")));
 }
