@@ -10,12 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace orrinvale {
 namespace {
@@ -86,6 +89,49 @@ std::string wav(std::uint32_t rate, std::size_t samples)
     return out;
 }
 
+// A number as `bytes` bytes, most significant first, of `bits` bits each
+// (ID3v2 sizes have seven).
+std::string bigEndian(std::uint32_t value, int bytes, int bits = 8)
+{
+    std::string out;
+    for (int b = bytes - 1; b >= 0; --b)
+        out.push_back(static_cast<char>((value >> (bits * b)) & ((1u << bits) - 1)));
+    return out;
+}
+
+std::string littleEndian(std::uint32_t value)
+{
+    const std::string big = bigEndian(value, 4);
+    return {big.rbegin(), big.rend()};
+}
+
+// A clip's bytes and, after each piece, a hole of zeros that takes no room
+// on disk: a clip of a gigabyte stays cheap.
+using Pieces = std::vector<std::pair<std::string, std::int64_t>>;
+
+void writeSparse(const std::filesystem::path& file, const Pieces& pieces)
+{
+    std::ofstream out(file, std::ios::binary);
+    for (const auto& [bytes, hole] : pieces)
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).seekp(hole, std::ios::cur);
+}
+
+// A FLAC picture block with `bytes` bytes of fields and picture.
+std::pair<std::string, std::int64_t> flacPicture(std::uint32_t bytes)
+{
+    std::string block = "\x06" + bigEndian(bytes, 3) + bigEndian(3, 4) + bigEndian(9, 4) + "image/png";
+    for (std::uint32_t field : {0u, 1u, 1u, 24u, 0u, bytes - 41})
+        block += bigEndian(field, 4);
+    return {block, bytes - 41};
+}
+
+// The bytes of a file.
+std::string contents(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 TEST(ClipDecoder, DecodesEachClipWholeInOrderAndFailsOnlyTheBadOnes)
 {
     TempFolder folder;
@@ -98,15 +144,51 @@ TEST(ClipDecoder, DecodesEachClipWholeInOrderAndFailsOnlyTheBadOnes)
     std::filesystem::create_directory(folder / "folder.wma");
     // A FIFO nobody writes to would block whoever opens it.
     ASSERT_EQ(mkfifo((folder / "fifo.wma").c_str(), 0600), 0);
+
+    // Half a second behind metadata the libraries would read whole into
+    // memory: 60 pictures of 16 MiB, a leading ID3v2 tag or a WAV's LIST
+    // chunk of 250 MB. A small picture stays; an ASF header over 1 MiB is
+    // refused.
+    ASSERT_EQ(std::system(("sox -n -r 22050 -c 1 '" + (folder / "half.flac").string() + "' synth 0.5 sine 440")
+                              .c_str()),
+              0);
+    const std::string flac = contents((folder / "half.flac").string());
+    const std::string wavHalf = wav(22050, 11025);
+    constexpr std::uint32_t kLarge = 250'000'000;
+    Pieces pictures{{flac.substr(0, 42), 0}};
+    pictures.insert(pictures.end(), 60, flacPicture((1u << 24) - 1));
+    pictures.push_back({flac.substr(42), 0});
+    writeSparse(folder / "pictures.wma", pictures);
+    writeSparse(folder / "picture.wma", {{flac.substr(0, 42), 0}, flacPicture(20000), {flac.substr(42), 0}});
+    const std::string id3Header = std::string("ID3\x03\0\0", 6) + bigEndian(kLarge, 4, 7);
+    writeSparse(folder / "tagged.wma", {{id3Header + "APIC" + bigEndian(kLarge - 10, 4) +
+                                             std::string("\0\0\0image/png\0\x03\0", 15), kLarge - 23},
+                                        {flac, 0}});
+    writeSparse(folder / "listed.wma", {{wavHalf.substr(0, 12) + "LIST" + littleEndian(kLarge + 12) + "INFOICMT" +
+                                             littleEndian(kLarge), kLarge},
+                                        {wavHalf.substr(12), 0}});
+    std::string bigHeader = contents(shipped("correct.wma"));
+    bigHeader.replace(16, 8, std::string("\0\0\x20\0\0\0\0\0", 8));
+    folder.write("big-header.wma", bigHeader);
+
     const Answers answers = decode(
         ORRINVALE_DECODER, {shipped("correct.wma"), (folder / "corrupt.wma").string(),
                             (folder / "missing.wma").string(), shipped("wrong.wma"), (folder / "folder.wma").string(),
                             (folder / "fifo.wma").string(), shipped("complete.wma"), (folder / "slow.wma").string(),
-                            (folder / "playlist.wma").string(), (folder / "replaced.wma").string()});
-    EXPECT_EQ(answers.order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    for (int bad : {1, 2, 4, 5, 7, 8})
+                            (folder / "playlist.wma").string(), (folder / "replaced.wma").string(),
+                            (folder / "pictures.wma").string(), (folder / "picture.wma").string(),
+                            (folder / "tagged.wma").string(), (folder / "listed.wma").string(),
+                            (folder / "big-header.wma").string()});
+    EXPECT_EQ(answers.order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    for (int bad : {1, 2, 4, 5, 7, 8, 14})
         EXPECT_TRUE(answers.samples[bad].isEmpty()) << bad;
-    EXPECT_EQ(answers.samples[9].size(), kClipSampleRate / 2 * kClipBytesPerFrame) << "a WAV a player put there";
+    for (int half : {9, 10, 11, 12, 13})
+        EXPECT_EQ(answers.samples[half].size(), kClipSampleRate / 2 * kClipBytesPerFrame) << "a player's clip " << half;
+    // The decoder stayed near its usual size (40 MB; more when built with
+    // the sanitizers), far from the gigabyte of pictures.
+    rusage children{};
+    ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &children), 0);
+    EXPECT_LT(children.ru_maxrss, 250 * 1024) << "kB";
 
     // Each clip whole: at least the length it was made with, and at most one
     // codec frame (2048 samples) longer; its first note from the start, at

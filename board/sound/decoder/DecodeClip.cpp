@@ -1,6 +1,8 @@
 #include "DecodeClip.h"
 
 #include "ClipRecords.h"
+#include "ClipViewInput.h"
+#include "ContainerHeaders.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -102,9 +104,25 @@ std::optional<std::string> decodeClip(const std::string& path, std::size_t maxBy
     if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
 
-    // Read as a local file whatever the name looks like, and nothing else:
-    // a playlist among the clips may not send the libraries to the network.
-    AVFormatContext* opened = nullptr;
+    // FFmpeg reads the clip through a view of it that leaves out large
+    // metadata, which it would read whole into memory.
+    ClipFile file(path);
+    if (!file.isOpen())
+        return std::nullopt;
+    const std::optional<ClipView> view = viewOfClip(file);
+    if (!view)
+        return std::nullopt;
+    ClipViewInput reader(file, *view);
+    AVFormatContext* opened = avformat_alloc_context();
+    if (!reader.context() || !opened) {
+        avformat_free_context(opened);
+        return std::nullopt;
+    }
+    opened->pb = reader.context();
+
+    // Any other file FFmpeg would open is read as a local file whatever the
+    // name looks like, and nothing else: a playlist among the clips may not
+    // send the libraries to the network.
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
     // Only containers that hold their own sound: a playlist or a
