@@ -88,33 +88,33 @@ Reaction KeyboardPlay::dropOn(int state)
 
 Reaction KeyboardPlay::dropOnRegion(int region)
 {
-    if (board_.services().boxes.anyOpen())
-        return {};  // the board waits for the box
     if (!held_)
         return {Reaction::NothingHeld, -1, std::nullopt};
+    if (board_.services().boxes.anyOpen())
+        return {};  // the board waits for the box
     if (const auto state = map_.stateOfRegion(region))
         currentState_ = *state;
     const int name = *held_;
-    const int before = board_.placedCount;
-    board_.piccoor_DragDrop(static_cast<std::int16_t>(region), name);
-    const int after = board_.placedCount;
-
-    if (after == before + 1) {
+    const DropResult result = board_.dropOnRegion(static_cast<std::int16_t>(region), name);
+    switch (result.kind) {
+    case DropResult::Right:
         held_.reset();
-        currentName_ = grid_.nextAfter(name);
-        return {Reaction::Right, name, Stop::Names};
-    }
-    if (before == layout::kStateCount - 1 && after != before) {
-        // The last name: the congratulations were shown and the board dealt
-        // (empty, or with the names a practice round starts with placed).
-        held_.reset();
-        currentName_ = grid_.first();
-        return {Reaction::Completed, name, Stop::Names};
-    }
-    boardChanged();
-    if (!held_)  // the verdict failed half-way and took the name from the panel
+        // After the last name the board was dealt afresh (empty, or with the
+        // names a practice round starts with placed).
+        currentName_ = result.completed ? grid_.first() : grid_.nextAfter(name);
+        return {result.completed ? Reaction::Completed : Reaction::Right, name, Stop::Names};
+    case DropResult::Wrong:
+        boardChanged();
+        if (held_)
+            return {Reaction::Wrong, name, std::nullopt};
+        // The verdict failed half-way and left the name out of the panel.
         return {Reaction::LetGo, name, Stop::Names};
-    return {Reaction::Wrong, name, std::nullopt};
+    case DropResult::NotInPanel:
+        boardChanged();  // placed by another hand: no longer held
+        return {Reaction::LetGo, name, Stop::Names};
+    default:
+        return {};
+    }
 }
 
 Reaction KeyboardPlay::letGo()

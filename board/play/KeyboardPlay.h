@@ -1,6 +1,6 @@
 // Playing without dragging: a name is picked up, carried to a state and
 // dropped there, from the keyboard, a screen reader's actions or two clicks.
-// Every drop is the drop regions' own verdict (`piccoor_DragDrop`), so the
+// Every drop is the drop regions' own verdict (`Board::dropOnRegion`), so the
 // clips, the counter, the congratulations and the fresh board are those of a
 // drag. This keeps which name and which state have the focus, and which
 // name is held; the window's widgets show it and forward the keys.

@@ -57,9 +57,9 @@ void Practice::dealt(Board& board)
     round_.start(names, clock_.seconds());
 }
 
-void Practice::dropped(const Board&, int name, bool right)
+void Practice::dropped(const Board&, int name, const DropResult& result)
 {
-    round_.dropped(name, right);
+    round_.dropped(name, result.kind == DropResult::Right);
 }
 
 void Practice::keepWithinTheStore(const Board& board)

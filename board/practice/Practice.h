@@ -26,7 +26,7 @@ public:
     Practice(ProgressStore& store, PracticeClock clock);
 
     void dealt(Board& board) override;
-    void dropped(const Board& board, int name, bool right) override;
+    void dropped(const Board& board, int name, const DropResult& result) override;
     void completed(Board& board) override;
     void congratulated(Board& board) override;
 

@@ -2,6 +2,7 @@
 // window's handlers. Plain C++; the Qt window draws what this holds.
 #pragma once
 
+#include "DropResult.h"
 #include "Layout.h"
 #include "ProgramFiles.h"
 #include "Services.h"
@@ -96,7 +97,8 @@ public:
     // Drag and drop on the names of the panel and on the drop regions.
     void labels_DragOver(int index, int source);
     void labels_DragDrop(int index, int source);
-    void piccoor_DragDrop(std::int16_t index, int source);
+    // The verdict on the name `source` dropped on the drop region `index`.
+    DropResult dropOnRegion(std::int16_t index, int source);
 
     // Pointer feedback.
     void Form_MouseMove();
@@ -116,6 +118,8 @@ private:
     void loadRegion(int index);
     void bringToFront(Region& region);
     void playClip(const char* relativePath);
+    // The steps of a right drop, from hiding the name to its clip.
+    void placeRightly(ErrorTrap& trap, int source);
     void setPointerUnlessBusy(int value);
 
     Services& services_;

@@ -38,18 +38,19 @@ void DragAndDrop::move(PointTw p)
         board_.labels_DragOver(target.index, *source_);
 }
 
-void DragAndDrop::release(PointTw p)
+DropResult DragAndDrop::release(PointTw p)
 {
     if (!source_)
-        return;
+        return {};
     const int source = *source_;
     source_.reset();
     pointer_ = p;
     const DropTarget target = dropTargetAt(board_, p);
     if (target.kind == DropTarget::Region)
-        board_.piccoor_DragDrop(static_cast<std::int16_t>(target.index), source);
-    else if (target.kind == DropTarget::Name)
+        return board_.dropOnRegion(static_cast<std::int16_t>(target.index), source);
+    if (target.kind == DropTarget::Name)
         board_.labels_DragDrop(target.index, source);
+    return {};
 }
 
 RectTw DragAndDrop::outline() const

@@ -24,8 +24,9 @@ public:
     // names overlap). Returns whether a drag started.
     bool press(PointTw p);
     void move(PointTw p);
-    // Ends the drag and runs the handler of the control it ends over.
-    void release(PointTw p);
+    // Ends the drag and runs the handler of the control it ends over; a drop
+    // on the map returns its verdict.
+    DropResult release(PointTw p);
     void cancel() { source_.reset(); }
 
     bool active() const { return source_.has_value(); }

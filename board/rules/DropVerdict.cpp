@@ -43,10 +43,12 @@ void Board::placeAhead(int source)
         ++placedCount;
 }
 
-void Board::piccoor_DragDrop(std::int16_t index, int source)
+DropResult Board::dropOnRegion(std::int16_t index, int source)
 {
-    if (takenFromPanel(source) || services_.boxes.anyOpen())
-        return;  // placed meanwhile by another hand: counted once
+    if (takenFromPanel(source))
+        return {DropResult::NotInPanel};  // placed meanwhile by another hand: counted once
+    if (services_.boxes.anyOpen())
+        return {DropResult::BoxOpen};
     ErrorTrap trap(services_, origin::kDropVerdict);
 
     const bool correct = trap.test(108, [&] {
@@ -55,11 +57,30 @@ void Board::piccoor_DragDrop(std::int16_t index, int source)
     if (!correct) {
         trap.step(158, [&] { labels(source).visible = true; });
         trap.step(160, [&] { playClip(clips::kWrong); });
+        const DropResult wrong{DropResult::Wrong};
         if (services_.rounds)
-            services_.rounds->dropped(*this, source, false);
-        return;
+            services_.rounds->dropped(*this, source, wrong);
+        return wrong;
     }
+    placeRightly(trap, source);
+    DropResult right{DropResult::Right};
+    if (services_.rounds)
+        services_.rounds->dropped(*this, source, right);
+    if (!trap.test(150, [&] { return placedCount == 50; }))
+        return right;
+    if (services_.rounds)
+        services_.rounds->completed(*this);
+    trap.step(152, [&] { playClip(clips::kComplete); });
+    trap.step(154, [&] { services_.boxes.show(services_.app.title, kCongratulations, BoxIcon::None); });
+    if (services_.rounds)
+        services_.rounds->congratulated(*this);
+    trap.step(156, [&] { PushButton1_Click(); });
+    right.completed = true;
+    return right;
+}
 
+void Board::placeRightly(ErrorTrap& trap, int source)
+{
     trap.step(110, [&] { labels(source).visible = false; });
     trap.step(112, [&] { maplabel(source).visible = true; });
 
@@ -80,17 +101,6 @@ void Board::piccoor_DragDrop(std::int16_t index, int source)
         ++placedCount;
     });
     trap.step(148, [&] { playClip(clips::kCorrect); });
-    if (services_.rounds)
-        services_.rounds->dropped(*this, source, true);
-    if (!trap.test(150, [&] { return placedCount == 50; }))
-        return;
-    if (services_.rounds)
-        services_.rounds->completed(*this);
-    trap.step(152, [&] { playClip(clips::kComplete); });
-    trap.step(154, [&] { services_.boxes.show(services_.app.title, kCongratulations, BoxIcon::None); });
-    if (services_.rounds)
-        services_.rounds->congratulated(*this);
-    trap.step(156, [&] { PushButton1_Click(); });
 }
 
 } // namespace orrinvale

@@ -12,7 +12,7 @@ namespace {
 struct Verdict : BoardFixture {
     Verdict() { setUp(shippedStateTable()); }
     std::string clip(const char* relative) const { return app.programFolder + relative; }
-    void drop(int region, int name) { board.piccoor_DragDrop(static_cast<std::int16_t>(region), name); }
+    DropResult drop(int region, int name) { return board.dropOnRegion(static_cast<std::int16_t>(region), name); }
 };
 
 PointTw centreOf(const RectTw& r)
@@ -30,7 +30,8 @@ TEST(DropVerdict, EveryRegionOfAStateAcceptsItsName)
                 continue;
             Verdict v;
             const int name = v.nameOf(code);
-            v.drop(j, name);
+            EXPECT_EQ(v.drop(j, name).kind, DropResult::Right);
+            EXPECT_EQ(v.drop(j, name).kind, DropResult::NotInPanel) << "placed once";
             EXPECT_FALSE(v.board.labels(name).visible) << code << " region " << j;
             EXPECT_TRUE(v.board.maplabelVisible(name));
             EXPECT_EQ(v.board.placedCount, 1);
@@ -43,7 +44,7 @@ TEST(DropVerdict, WrongStateLeavesTheBoardAndPlaysTheWrongClip)
 {
     Verdict v;
     const int texas = v.nameOf("TX");
-    v.drop(v.regionOf("OK"), texas);
+    EXPECT_EQ(v.drop(v.regionOf("OK"), texas).kind, DropResult::Wrong);
     EXPECT_TRUE(v.board.labels(texas).visible);
     EXPECT_FALSE(v.board.maplabelVisible(texas));
     EXPECT_EQ(v.board.placedCount, 0);
@@ -115,7 +116,8 @@ TEST(DropVerdict, FortyNinthDropHasNoBoxAndTheFiftiethCompletesTheMap)
 
     int placedWhenBoxShown = -1;
     v.boxes.onShow = [&](const ShownBox&) { placedWhenBoxShown = v.board.placedCount; };
-    v.drop(v.regionOf("WY"), 49);
+    const DropResult last = v.drop(v.regionOf("WY"), 49);
+    EXPECT_TRUE(last.kind == DropResult::Right && last.completed);
     ASSERT_EQ(v.boxes.shown.size(), 1u);
     EXPECT_EQ(v.boxes.shown[0].text, "CONGRATULATIONS!THE MAP IS COMPLETE!");
     EXPECT_EQ(v.boxes.shown[0].title, v.app.title);
@@ -215,7 +217,7 @@ TEST(Dragging, DropsOnThePanelOrElsewhereChangeNothing)
     for (const PointTw where : {onTexas, centreOf(layout::nameBox(0)), PointTw{300, 7100}, PointTw{500, 3000},
                                 PointTw{-3000, -3000}, PointTw{20000, 4000}}) {
         ASSERT_TRUE(drag.press(onTexas));
-        drag.release(where);
+        EXPECT_EQ(drag.release(where).kind, DropResult::NothingThere);
         EXPECT_FALSE(drag.active());
     }
     EXPECT_TRUE(v.board.labels(texas).visible);

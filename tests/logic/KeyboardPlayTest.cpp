@@ -270,7 +270,7 @@ TEST(KeyboardPlay, AHeldNamePlacedByADragIsLetGo)
 {
     Play p;
     p.play.pickUp(3);
-    p.board.piccoor_DragDrop(static_cast<std::int16_t>(p.regionOf(p.board.labels(3).tag)), 3);
+    p.board.dropOnRegion(static_cast<std::int16_t>(p.regionOf(p.board.labels(3).tag)), 3);
     p.play.boardChanged();
     EXPECT_FALSE(p.play.held());
     EXPECT_EQ(p.play.currentName(), 4);
@@ -304,10 +304,10 @@ TEST(PlayTexts, WhereAStateLiesNamesItsPlacedNeighboursOnly)
     const int washington = p.stateOf("WA");
     EXPECT_EQ(texts::whereabouts(p.play, washington), "In the north-west of the map, bordering 2 unnamed states");
     EXPECT_EQ(texts::whereabouts(p.play, p.stateOf("HI")).rfind("On its own, in the south", 0), 0u);
-    p.board.piccoor_DragDrop(static_cast<std::int16_t>(p.regionOf("OR")), p.nameOf("OR"));
+    p.board.dropOnRegion(static_cast<std::int16_t>(p.regionOf("OR")), p.nameOf("OR"));
     EXPECT_EQ(texts::whereabouts(p.play, washington),
               "In the north-west of the map, bordering Oregon and 1 more unnamed state");
-    p.board.piccoor_DragDrop(static_cast<std::int16_t>(p.regionOf("ID")), p.nameOf("ID"));
+    p.board.dropOnRegion(static_cast<std::int16_t>(p.regionOf("ID")), p.nameOf("ID"));
     const std::string both = texts::whereabouts(p.play, washington);
     EXPECT_TRUE(both.find("Oregon") != std::string::npos && both.find("Idaho") != std::string::npos) << both;
     EXPECT_EQ(texts::namePosition(p.play, p.nameOf("WA")), "45 of 48");

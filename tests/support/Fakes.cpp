@@ -77,7 +77,7 @@ void BoardFixture::placeAll(int count)
 {
     for (int i = 0; i < count; ++i) {
         const int region = regionOf(board.labels(i).tag);
-        board.piccoor_DragDrop(static_cast<std::int16_t>(region), i);
+        board.dropOnRegion(static_cast<std::int16_t>(region), i);
     }
 }
 
