@@ -10,7 +10,6 @@ namespace orrinvale {
 Board::Board(Services& services) : services_(services)
 {
     lineVisible_.fill(true);  // visible as laid out, until the first deal
-    shapeBorder_.fill(1);
     piccoor_.emplace(0, Region{});
 }
 
@@ -55,18 +54,6 @@ void Board::loadRegion(int index)
 void Board::bringToFront(Region& region)
 {
     region.zOrder = ++topZ_;
-}
-
-std::vector<Control*> Board::controlCollection()
-{
-    std::vector<Control*> all;
-    for (auto& l : labels_)
-        all.push_back(&l);
-    for (auto& m : maplabels_)
-        all.push_back(&m);
-    all.push_back(&instructionsTitle_);
-    all.push_back(&instructionsText_);
-    return all;
 }
 
 std::string Board::programFile(const std::string& relative) const

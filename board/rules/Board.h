@@ -19,19 +19,8 @@ namespace orrinvale {
 
 class ErrorTrap;
 
-// The kinds of control the window's control collection holds: only labels
-// carry a colour of their own here; the window draws every other control.
-enum class ControlKind { Label };
-
-// A control of the window's control collection, with the one property every
-// kind shares here.
-struct Control {
-    ControlKind kind = ControlKind::Label;
-    layout::Colour backColor = layout::kWhite;
-};
-
 // A draggable name of the panel (`labels`).
-struct NameLabel : Control {
+struct NameLabel {
     std::string caption{layout::kNamePlaceholder};
     std::string tag;
     bool visible = true;
@@ -39,7 +28,7 @@ struct NameLabel : Control {
 };
 
 // A name drawn at its state's place on the map (`maplabel`).
-struct MapLabel : Control {
+struct MapLabel {
     bool visible = false;
 };
 
@@ -48,7 +37,6 @@ struct Region {
     RectTw box = layout::kLaidOutRegion;
     std::string tag;
     bool visible = true;
-    int dragMode = 1;   // 1: automatic, 0: manual
     int zOrder = 0;     // higher lies in front
 };
 
@@ -69,11 +57,7 @@ public:
     Region& piccoor(long long index);
     const std::map<int, Region>& regions() const { return piccoor_; }
     bool lineVisible(int index) const { return lineVisible_.at(static_cast<std::size_t>(index)); }
-    int shapeBorderStyle(int index) const { return shapeBorder_.at(static_cast<std::size_t>(index)); }
     bool mapVisible() const { return mapVisible_; }
-
-    // The window's control collection, in a fixed order.
-    std::vector<Control*> controlCollection();
 
     std::int16_t placedCount = 0;
     layout::Colour backColor = layout::kWhite;
@@ -126,10 +110,7 @@ private:
     std::array<NameLabel, layout::kStateCount> labels_{};
     std::array<MapLabel, layout::kStateCount> maplabels_{};
     std::array<bool, layout::kLineCount> lineVisible_{};
-    std::array<int, layout::kRegionCount> shapeBorder_{};
     std::map<int, Region> piccoor_;
-    Control instructionsTitle_{ControlKind::Label, layout::kWhite};
-    Control instructionsText_{ControlKind::Label, layout::kWhite};
     bool mapVisible_ = true;
     int topZ_ = 0;
 };

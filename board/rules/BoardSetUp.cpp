@@ -64,7 +64,6 @@ void Board::setUp(ErrorTrap& trap)
 
     for (std::int16_t j = 0; j <= 78; ++j) {  // line 146
         const layout::HitRect& shape = layout::kHitRects[static_cast<std::size_t>(j)];
-        trap.step(148, [&] { shapeBorder_[static_cast<std::size_t>(j)] = 0; });
         if (trap.test(150, [&] { return j > 0; }))
             trap.step(152, [&] { loadRegion(j); });
         trap.step(154, [&] { piccoor(j).box.left = shape.box.left; });
@@ -72,7 +71,6 @@ void Board::setUp(ErrorTrap& trap)
         trap.step(158, [&] { piccoor(j).box.width = shape.box.width; });
         trap.step(160, [&] { piccoor(j).box.height = shape.box.height; });
         trap.step(162, [&] { piccoor(j).tag = std::string(shape.tag); });
-        trap.step(164, [&] { piccoor(j).dragMode = 0; });
         trap.step(166, [&] { piccoor(j).visible = true; });
         trap.step(168, [&] { bringToFront(piccoor(j)); });
     }

@@ -16,11 +16,7 @@ inline constexpr const char* kSkin = "\\x\\o.cjs";          // optional
 // starts to decode the clips, both in this folder of the program folder.
 inline constexpr const char* kPluginFolder = "\\plugins";
 inline constexpr const char* kAudioPlugin = "orrinvale_audio";  // without prefix and suffix
-#ifdef _WIN32
-inline constexpr const char* kClipDecoder = "orrinvale-decoder.exe";
-#else
 inline constexpr const char* kClipDecoder = "orrinvale-decoder";
-#endif
 
 // The same path written relative, with forward slashes: "x/o.cjs".
 std::string relativePath(const std::string& programPath);

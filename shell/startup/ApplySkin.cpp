@@ -6,9 +6,6 @@
 #include "RuntimeError.h"
 
 #include <filesystem>
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace orrinvale {
 
@@ -16,15 +13,7 @@ bool isPlainFile(const std::string& path)
 {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::is_regular_file(status))
-        return false;
-#ifdef _WIN32
-    // Hidden and system files do not count either.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
-        return false;
-#endif
-    return true;
+    return !ec && std::filesystem::is_regular_file(status);
 }
 
 void ApplySkin(Board& board, SkinEngine& engine, WindowHost& window)
@@ -34,10 +23,6 @@ void ApplySkin(Board& board, SkinEngine& engine, WindowHost& window)
         return;
 
     board.backColor = layout::kButtonFace;
-    for (Control* control : board.controlCollection()) {
-        if (control->kind == ControlKind::Label)
-            control->backColor = layout::kButtonFace;
-    }
 
     engine.invoke(skin::kLoadSkin, CallKind::Method, {path, std::string()});
     const DispValue flags = engine.invoke(skin::kFlags, CallKind::PropertyGet, {});

@@ -14,13 +14,9 @@ bool FileExists(const std::string& path) noexcept
         if (path.empty() || path.back() == '/' || path.back() == '\\')
             return false;
         // Wildcards make a query match many names, so a name holding one is
-        // no file name. Only the last component counts: on Windows no folder
-        // can be named with them, but on Linux a folder may be.
-#ifdef _WIN32
-        const auto nameStart = path.find_last_of("/\\");
-#else
+        // no file name. Only the last component counts: a folder may be
+        // named with them.
         const auto nameStart = path.rfind('/');
-#endif
         const std::size_t from = nameStart == std::string::npos ? 0 : nameStart + 1;
         if (path.find_first_of("*?", from) != std::string::npos)
             return false;
@@ -86,11 +82,7 @@ double secondsSinceMidnight()
     const auto now = std::chrono::system_clock::now();
     const std::time_t t = std::chrono::system_clock::to_time_t(now);
     std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &t);
-#else
     localtime_r(&t, &local);
-#endif
     const auto sinceSecond = now - std::chrono::system_clock::from_time_t(t);
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
            std::chrono::duration<double>(sinceSecond).count();

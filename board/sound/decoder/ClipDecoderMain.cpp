@@ -16,16 +16,8 @@ extern "C" {
 #include <cstdio>
 #include <string>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 int main(int argc, char* argv[])
 {
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
     // The quiz reads only the records: the libraries' complaints stay quiet.
     av_log_set_level(AV_LOG_QUIET);
     for (int i = 1; i < argc; ++i) {
