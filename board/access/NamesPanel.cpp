@@ -11,8 +11,8 @@ NamesPanel::NamesPanel(QWidget* window, KeyboardPlay& play) : PlayStop(window, p
 {
     setObjectName(QStringLiteral("StateNames"));
     QRect area;
-    for (int i = 0; i < layout::kStateCount; ++i)
-        area |= pixelRect(layout::nameBox(i));
+    for (const RectTw& box : play.board().map().nameBoxes)
+        area |= pixelRect(box);
     const int ring = 2 * kFocusBand;
     setGeometry(area.adjusted(-ring, -ring, ring, ring));
 }
@@ -29,7 +29,7 @@ int NamesPanel::childOfItem(int name) const
 
 int NamesPanel::itemOfChild(int child) const
 {
-    for (int i = 0; i < layout::kStateCount; ++i) {
+    for (int i = 0; i < play().board().map().nameCount(); ++i) {
         if (play().grid().unplaced(i) && child-- == 0)
             return i;
     }
@@ -39,14 +39,14 @@ int NamesPanel::itemOfChild(int child) const
 int NamesPanel::childCount() const
 {
     int count = 0;
-    for (int i = 0; i < layout::kStateCount; ++i)
+    for (int i = 0; i < play().board().map().nameCount(); ++i)
         count += play().grid().unplaced(i) ? 1 : 0;
     return count;
 }
 
 QRect NamesPanel::itemBox(int name) const
 {
-    return pixelRect(layout::nameBox(name));
+    return pixelRect(play().board().nameBox(name));
 }
 
 void NamesPanel::paintMarks(QPainter& p)

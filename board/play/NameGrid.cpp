@@ -6,9 +6,6 @@
 namespace orrinvale {
 
 namespace {
-constexpr int kRows = 10;
-constexpr int kColumns = layout::kStateCount / kRows;
-
 char lower(char c)
 {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -17,12 +14,12 @@ char lower(char c)
 
 bool NameGrid::unplaced(int index) const
 {
-    return index >= 0 && index < layout::kStateCount && board_.labels(index).visible;
+    return index >= 0 && index < board_.map().nameCount() && board_.labels(index).visible;
 }
 
 int NameGrid::first() const
 {
-    for (int i = 0; i < layout::kStateCount; ++i)
+    for (int i = 0; i < board_.map().nameCount(); ++i)
         if (unplaced(i))
             return i;
     return -1;
@@ -30,7 +27,7 @@ int NameGrid::first() const
 
 int NameGrid::last() const
 {
-    for (int i = layout::kStateCount - 1; i >= 0; --i)
+    for (int i = board_.map().nameCount() - 1; i >= 0; --i)
         if (unplaced(i))
             return i;
     return -1;
@@ -38,8 +35,8 @@ int NameGrid::last() const
 
 int NameGrid::nextAfter(int index) const
 {
-    for (int k = 1; k <= layout::kStateCount; ++k) {
-        const int i = ((index < 0 ? -1 : index) + k) % layout::kStateCount;
+    for (int k = 1; k <= board_.map().nameCount(); ++k) {
+        const int i = ((index < 0 ? -1 : index) + k) % board_.map().nameCount();
         if (unplaced(i))
             return i;
     }
@@ -52,7 +49,7 @@ int NameGrid::step(int index, Direction direction) const
         return first();
     switch (direction) {
     case Direction::Down:
-        for (int i = index + 1; i < layout::kStateCount; ++i)
+        for (int i = index + 1; i < board_.map().nameCount(); ++i)
             if (unplaced(i))
                 return i;
         return index;
@@ -63,14 +60,16 @@ int NameGrid::step(int index, Direction direction) const
         return index;
     case Direction::Left:
     case Direction::Right: {
-        const int row = index % kRows;
+        const int rows = board_.map().panelRows;
+        const int columns = (board_.map().nameCount() + rows - 1) / rows;
+        const int row = index % rows;
         const int way = direction == Direction::Right ? 1 : -1;
-        for (int column = index / kRows + way; column >= 0 && column < kColumns; column += way) {
+        for (int column = index / rows + way; column >= 0 && column < columns; column += way) {
             // The nearest row in that column, the upper one on a tie.
-            for (int distance = 0; distance < kRows; ++distance) {
+            for (int distance = 0; distance < rows; ++distance) {
                 for (const int r : {row - distance, row + distance}) {
-                    if (r >= 0 && r < kRows && unplaced(column * kRows + r))
-                        return column * kRows + r;
+                    if (r >= 0 && r < rows && unplaced(column * rows + r))
+                        return column * rows + r;
                 }
             }
         }
@@ -82,8 +81,8 @@ int NameGrid::step(int index, Direction direction) const
 
 int NameGrid::nextStartingWith(int index, char letter) const
 {
-    for (int k = 1; k <= layout::kStateCount; ++k) {
-        const int i = ((index < 0 ? -1 : index) + k) % layout::kStateCount;
+    for (int k = 1; k <= board_.map().nameCount(); ++k) {
+        const int i = ((index < 0 ? -1 : index) + k) % board_.map().nameCount();
         const std::string& caption = board_.labels(i).caption;
         if (unplaced(i) && !caption.empty() && lower(caption.front()) == lower(letter))
             return i;

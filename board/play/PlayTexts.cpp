@@ -77,7 +77,7 @@ std::string namePosition(const KeyboardPlay& play, int name)
         return {};
     int position = 0;
     int count = 0;
-    for (int i = 0; i < layout::kStateCount; ++i) {
+    for (int i = 0; i < play.board().map().nameCount(); ++i) {
         if (play.grid().unplaced(i)) {
             ++count;
             if (i <= name)
@@ -99,7 +99,7 @@ std::string resultText(const KeyboardPlay& play, const Reaction& reaction)
     case Reaction::LetGo: return name + " let go";
     case Reaction::Right:
         return "Right: " + name + " placed, " + std::to_string(play.board().placedCount) + " of " +
-               std::to_string(layout::kStateCount);
+               std::to_string(play.board().map().nameCount());
     case Reaction::Wrong: return "Wrong: " + name + " does not go there";
     case Reaction::Completed: return "The map is complete: a new board is dealt";
     default: return {};

@@ -35,7 +35,7 @@ std::vector<int> Practice::namesToPractise(const Board& board) const
     }
     const long today = clock_.today();
     std::vector<int> all;
-    for (int name = 0; name < layout::kStateCount; ++name) {
+    for (int name = 0; name < board.map().nameCount(); ++name) {
         if (board.takenFromPanel(name))
             continue;
         all.push_back(name);
@@ -51,7 +51,7 @@ void Practice::dealt(Board& board)
 {
     const std::vector<int> names = namesToPractise(board);
     missedLastRound_.clear();
-    for (int name = 0; name < layout::kStateCount; ++name)
+    for (int name = 0; name < board.map().nameCount(); ++name)
         if (std::find(names.begin(), names.end(), name) == names.end())
             board.placeAhead(name);
     round_.start(names, clock_.seconds());
@@ -67,7 +67,7 @@ void Practice::keepWithinTheStore(const Board& board)
     // Other tables' states are kept for when they come back, as far as they
     // fit: a file too large to read back would lose everything.
     std::set<std::string> inPlay;
-    for (int name = 0; name < layout::kStateCount; ++name)
+    for (int name = 0; name < board.map().nameCount(); ++name)
         inPlay.insert(practiceKey(board, name));
     const std::size_t dropped = schedule_.keepWithin(
         ProgressStore::kMostBytes, [&](const std::string& code) { return inPlay.count(code) > 0; });

@@ -7,15 +7,17 @@
 
 namespace orrinvale {
 
-Board::Board(Services& services) : services_(services)
+Board::Board(Services& services, const BoardMap& map)
+    : services_(services), map_(map), labels_(static_cast<std::size_t>(map.nameCount())),
+      maplabels_(labels_.size()),
+      lineVisible_(static_cast<std::size_t>(map.lineCount()), 1)  // visible as laid out, until the first deal
 {
-    lineVisible_.fill(true);  // visible as laid out, until the first deal
     piccoor_.emplace(0, Region{});
 }
 
 NameLabel& Board::labels(long long index)
 {
-    if (index < 0 || index >= layout::kStateCount)
+    if (index < 0 || index >= map_.nameCount())
         throw RuntimeError(errors::missingElement(index));
     return labels_[static_cast<std::size_t>(index)];
 }
@@ -27,7 +29,7 @@ const NameLabel& Board::labels(long long index) const
 
 MapLabel& Board::maplabel(long long index)
 {
-    if (index < 0 || index >= layout::kStateCount)
+    if (index < 0 || index >= map_.nameCount())
         throw RuntimeError(errors::missingElement(index));
     return maplabels_[static_cast<std::size_t>(index)];
 }
@@ -72,11 +74,11 @@ void Board::PushButton1_Click()
         return;
     ErrorTrap trap(services_, origin::kRestart);
     trap.step(100, [&] { placedCount = 0; });
-    for (std::int16_t i = 0; i <= 49; ++i) {  // line 102
+    for (std::int16_t i = 0; i < map_.nameCount(); ++i) {  // line 102
         trap.step(104, [&] { maplabel(i).visible = false; });
         trap.step(106, [&] { labels(i).visible = true; });
     }
-    for (int k = 0; k < layout::kLineCount; ++k)  // Line1 at 108 ... Line8 at 122
+    for (int k = 0; k < map_.lineCount(); ++k)  // Line1 at 108 ... Line8 at 122
         trap.step(108 + 2 * k, [&] { lineVisible_[static_cast<std::size_t>(k)] = false; });
     trap.step(124, [&] { mapVisible_ = true; });
     if (services_.rounds)
@@ -108,8 +110,8 @@ std::optional<int> Board::regionAt(PointTw p) const
 
 std::optional<int> Board::nameAt(PointTw p) const
 {
-    for (int i = layout::kStateCount - 1; i >= 0; --i) {
-        if (labels_[static_cast<std::size_t>(i)].visible && layout::nameBox(i).contains(p))
+    for (int i = map_.nameCount() - 1; i >= 0; --i) {
+        if (labels_[static_cast<std::size_t>(i)].visible && nameBox(i).contains(p))
             return i;
     }
     return std::nullopt;

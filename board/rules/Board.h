@@ -2,6 +2,7 @@
 // window's handlers. Plain C++; the Qt window draws what this holds.
 #pragma once
 
+#include "BoardMap.h"
 #include "DropResult.h"
 #include "Layout.h"
 #include "ProgramFiles.h"
@@ -45,7 +46,8 @@ enum MousePointer : int { kDefaultPointer = 0, kBusyPointer = 11, kCustomPointer
 
 class Board {
 public:
-    explicit Board(Services& services);
+    // The states' map unless another is given; it outlives the board.
+    explicit Board(Services& services, const BoardMap& map = statesMap());
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
 
@@ -56,8 +58,13 @@ public:
     bool maplabelVisible(int index) const { return maplabels_.at(static_cast<std::size_t>(index)).visible; }
     Region& piccoor(long long index);
     const std::map<int, Region>& regions() const { return piccoor_; }
-    bool lineVisible(int index) const { return lineVisible_.at(static_cast<std::size_t>(index)); }
+    bool lineVisible(int index) const { return lineVisible_.at(static_cast<std::size_t>(index)) != 0; }
     bool mapVisible() const { return mapVisible_; }
+    const BoardMap& map() const { return map_; }
+    // The panel's cell of a name.
+    RectTw nameBox(int index) const { return map_.nameBoxes.at(static_cast<std::size_t>(index)); }
+    // Every name of the map placed.
+    bool complete() const { return placedCount == map_.nameCount(); }
 
     std::int16_t placedCount = 0;
     layout::Colour backColor = layout::kWhite;
@@ -107,9 +114,10 @@ private:
     void setPointerUnlessBusy(int value);
 
     Services& services_;
-    std::array<NameLabel, layout::kStateCount> labels_{};
-    std::array<MapLabel, layout::kStateCount> maplabels_{};
-    std::array<bool, layout::kLineCount> lineVisible_{};
+    const BoardMap& map_;
+    std::vector<NameLabel> labels_;
+    std::vector<MapLabel> maplabels_;
+    std::vector<char> lineVisible_;  // char, not bool: each one a value of its own
     std::map<int, Region> piccoor_;
     bool mapVisible_ = true;
     int topZ_ = 0;

@@ -62,8 +62,8 @@ void Board::setUp(ErrorTrap& trap)
         });
     }
 
-    for (std::int16_t j = 0; j <= 78; ++j) {  // line 146
-        const layout::HitRect& shape = layout::kHitRects[static_cast<std::size_t>(j)];
+    for (std::int16_t j = 0; j < map_.regionCount(); ++j) {  // line 146
+        const layout::HitRect& shape = map_.regions[static_cast<std::size_t>(j)];
         if (trap.test(150, [&] { return j > 0; }))
             trap.step(152, [&] { loadRegion(j); });
         trap.step(154, [&] { piccoor(j).box.left = shape.box.left; });

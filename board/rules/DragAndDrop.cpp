@@ -21,7 +21,7 @@ bool DragAndDrop::press(PointTw p)
     const DropTarget target = dropTargetAt(board_, p);
     if (target.kind != DropTarget::Name)
         return false;
-    const RectTw box = layout::nameBox(target.index);
+    const RectTw box = board_.nameBox(target.index);
     source_ = target.index;
     grab_ = {p.x - box.left, p.y - box.top};
     pointer_ = p;
@@ -58,7 +58,7 @@ RectTw DragAndDrop::outline() const
     // A name another hand placed meanwhile is no longer carried.
     if (!source_ || board_.takenFromPanel(*source_))
         return {};
-    const RectTw box = layout::nameBox(*source_);
+    const RectTw box = board_.nameBox(*source_);
     return {pointer_.x - grab_.x, pointer_.y - grab_.y, box.width, box.height};
 }
 

@@ -16,7 +16,7 @@ void Board::labels_DragOver(int /*index*/, int source)
 bool Board::takenFromPanel(int source) const
 {
     // A source that is no name at all is left to the verdict, which reports it.
-    return source >= 0 && source < layout::kStateCount && !labels_[static_cast<std::size_t>(source)].visible;
+    return source >= 0 && source < map_.nameCount() && !labels_[static_cast<std::size_t>(source)].visible;
 }
 
 void Board::labels_DragDrop(int /*index*/, int source)
@@ -33,8 +33,8 @@ void Board::placeAhead(int source)
     NameLabel& name = labels(source);
     name.visible = false;
     maplabel(source).visible = true;
-    for (int k = 0; k < layout::kLineCount; ++k) {
-        if (name.tag == layout::kLeaderLines[static_cast<std::size_t>(k)].code) {
+    for (int k = 0; k < map_.lineCount(); ++k) {
+        if (name.tag == map_.leaderLines[static_cast<std::size_t>(k)].code) {
             lineVisible_[static_cast<std::size_t>(k)] = true;
             break;
         }
@@ -66,7 +66,7 @@ DropResult Board::dropOnRegion(std::int16_t index, int source)
     DropResult right{DropResult::Right};
     if (services_.rounds)
         services_.rounds->dropped(*this, source, right);
-    if (!trap.test(150, [&] { return placedCount == 50; }))
+    if (!trap.test(150, [&] { return complete(); }))
         return right;
     if (services_.rounds)
         services_.rounds->completed(*this);
@@ -87,9 +87,9 @@ void Board::placeRightly(ErrorTrap& trap, int source)
     // The leader line is chosen on the tag as stored, untrimmed.
     std::string tag;
     trap.step(114, [&] { tag = labels(source).tag; });
-    for (int k = 0; k < layout::kLineCount; ++k) {
+    for (int k = 0; k < map_.lineCount(); ++k) {
         const int line = 114 + 4 * k;  // "CT" at 114 ... "VT" at 142
-        if (trap.test(line, [&] { return tag == layout::kLeaderLines[static_cast<std::size_t>(k)].code; })) {
+        if (trap.test(line, [&] { return tag == map_.leaderLines[static_cast<std::size_t>(k)].code; })) {
             trap.step(line + 2, [&] { lineVisible_[static_cast<std::size_t>(k)] = true; });
             break;
         }

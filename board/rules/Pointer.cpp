@@ -28,8 +28,9 @@ bool Board::isBareArea(PointTw p) const
         return false;
     if (regionAt(p) || nameAt(p))
         return false;
-    for (int i = 0; i < kStateCount; ++i) {
-        if (maplabels_[static_cast<std::size_t>(i)].visible && kMapNames[static_cast<std::size_t>(i)].box.contains(p))
+    for (int i = 0; i < map_.nameCount(); ++i) {
+        if (maplabels_[static_cast<std::size_t>(i)].visible &&
+            map_.placedNames[static_cast<std::size_t>(i)].box.contains(p))
             return false;
     }
     return true;

@@ -64,7 +64,7 @@ void BoardPainter::prepareBackdrop(const QPalette& palette, qreal ratio)
 void BoardPainter::paintBackdrop(QPainter& p, const QPalette& palette)
 {
     p.fillRect(pixelRect(layout::kClient), resolveColour(board_.backColor, palette));
-    for (const layout::StackEntry& entry : layout::kStacking) {
+    for (const layout::StackEntry& entry : board_.map().stacking) {
         switch (entry.layer) {
         case layout::Layer::MapPicture:
             if (board_.mapVisible())
@@ -94,7 +94,7 @@ void BoardPainter::paint(QPainter& p, const QPalette& palette, bool firstFrame)
         p.drawPixmap(0, 0, backdrop(palette, ratio));
     else
         paintBackdrop(p, palette);
-    for (const layout::StackEntry& entry : layout::kStacking) {
+    for (const layout::StackEntry& entry : board_.map().stacking) {
         switch (entry.layer) {
         case layout::Layer::Name:
             paintNames(p, entry.first, entry.last);
@@ -138,7 +138,7 @@ void BoardPainter::paintNames(QPainter& p, int first, int last)
         const NameLabel& name = board_.labels(i);
         if (!name.visible)
             continue;
-        const QRect box = pixelRect(layout::nameBox(i));
+        const QRect box = pixelRect(board_.nameBox(i));
         p.save();
         p.setClipRect(box);
         p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shownCaption(name.caption));
@@ -153,7 +153,7 @@ void BoardPainter::paintMapNames(QPainter& p, const QPalette& palette, int first
     for (int i = first; i <= last; ++i) {
         if (!board_.maplabelVisible(i))
             continue;
-        const layout::MapName& name = layout::kMapNames[static_cast<std::size_t>(i)];
+        const layout::MapName& name = board_.map().placedNames[static_cast<std::size_t>(i)];
         const QRect box = pixelRect(name.box);
         // A name wider than its box stays on one line, centred over it.
         p.drawText(box.adjusted(-40, 0, 40, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
@@ -169,7 +169,7 @@ void BoardPainter::paintLines(QPainter& p, const QPalette& palette, int first, i
     for (int k = first; k <= last; ++k) {
         if (!board_.lineVisible(k))
             continue;
-        const layout::LeaderLine& line = layout::kLeaderLines[static_cast<std::size_t>(k)];
+        const layout::LeaderLine& line = board_.map().leaderLines[static_cast<std::size_t>(k)];
         p.drawLine(pixelPoint(line.from), pixelPoint(line.to));
     }
 }
