@@ -2,6 +2,7 @@
 
 #include "IconPictures.h"
 #include "PngPicture.h"
+#include "QtVersionDifferences.h"
 
 #include <cstring>
 
@@ -113,13 +114,9 @@ QImage bitmapPicture(const QByteArray& file, const IconEntry& entry)
     }
 
     // A 32-bit picture carries its own alpha and its mask is not used, as
-    // Qt's own reader does not use it; neither is a 24-bit picture's before
-    // Qt 6.8, whose reader applies it.
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    const bool masked = bits != 32;
-#else
-    const bool masked = !trueColour;
-#endif
+    // Qt's own reader does not use it; a 24-bit picture's only where Qt's
+    // reader applies it.
+    const bool masked = !trueColour || (bits == 24 && qtversion::kIconReaderMasksTrueColour);
     if (!masked)
         return std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // The mask: a set bit is a transparent pixel.
