@@ -3,6 +3,7 @@
 #include "NamesPanel.h"
 #include "PlayTexts.h"
 #include "QtLayout.h"
+#include "QtVersionDifferences.h"
 #include "StateMapView.h"
 
 #include <QAccessible>
@@ -46,12 +47,10 @@ public:
         if (t == QAccessible::Name) {
             const QString name = isNames(stop_) ? shownCaption(stop_->play().board().labels(item_).caption)
                                                 : QString::fromStdString(texts::stateName(stop_->play(), item_));
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-            // Before announcements, a result told where the focus stays is
+            // Without announcements, a result told where the focus stays is
             // heard as the focused item's new name.
-            if (stop_->resultInPlace(item_))
+            if (!qtversion::kAnnounces && stop_->resultInPlace(item_))
                 return stop_->resultOn(item_) + QStringLiteral(". ") + name;
-#endif
             return name;
         }
         if (t == QAccessible::Description) {

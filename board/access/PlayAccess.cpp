@@ -5,6 +5,7 @@
 #include "InstructionsText.h"
 #include "NamesPanel.h"
 #include "PlayTexts.h"
+#include "QtVersionDifferences.h"
 #include "StateMapView.h"
 
 #include <QAccessible>
@@ -187,17 +188,16 @@ void PlayAccess::tellInPlace(PlayStop* stop, const QString& text)
 {
     if (text.isEmpty())
         return;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(stop, text);
-    send(announcement);
-#else
-    // Qt 6.4 sends a changed name or description with the item in place of
-    // the text, which screen readers cannot read. The item is met anew
-    // instead: told as focused under a fresh interface, it is spoken whole,
-    // its name carrying the result.
+    if (const auto announcement = qtversion::announcement(stop, text)) {
+        send(*announcement);
+        return;
+    }
+    // Without announcements, and with a changed name or description sent in
+    // a form screen readers cannot read (Qt 6.4), the item is met anew: told
+    // as focused under a fresh interface, it is spoken whole, its name
+    // carrying the result.
     renewItem(stop, stop->currentItem());
     tellFocus(stop);
-#endif
 }
 
 } // namespace orrinvale

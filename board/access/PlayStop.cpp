@@ -1,5 +1,7 @@
 #include "PlayStop.h"
 
+#include "QtVersionDifferences.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
@@ -26,12 +28,12 @@ void PlayStop::instructionsHeard()
     if (visited_)
         return;
     visited_ = true;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Readers that keep what they were told hear the stop has no
-    // instructions now (Qt 6.4 sends this change in a form they cannot read).
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
-#endif
+    // instructions now, where Qt tells them the change in a form they read.
+    if (qtversion::kTellsChangedDescriptions) {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void PlayStop::keyPressEvent(QKeyEvent* event)

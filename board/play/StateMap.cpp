@@ -50,6 +50,158 @@ bool inBeam(const RectTw& a, const RectTw& b, Direction direction)
     return std::min(a.right(), b.right()) > std::max(a.left, b.left);
 }
 
+// One arrow of a state: the state's number times four plus the direction.
+int slotOf(int state, int direction)
+{
+    return state * 4 + direction;
+}
+
+using Candidates = std::vector<std::vector<int>>;  // per slot: bordering states that way, best first
+
+// The bordering states a slot may lead to, best first. A bordering state
+// lies that way when its anchor is in the quarter around it, or when it lies
+// further that way within the state's beam (Idaho's panhandle beside
+// Washington); the first kind goes before the second.
+std::vector<int> borderingThatWay(const std::vector<MapState>& states, const std::vector<int>& bordering, int from,
+                                  Direction direction)
+{
+    const MapState& here = states[static_cast<std::size_t>(from)];
+    const auto rank = [&](int j) -> std::optional<std::pair<int, long long>> {
+        const MapState& there = states[static_cast<std::size_t>(j)];
+        if (const auto c = moveCost(here.anchor, there.anchor, direction, true))
+            return std::pair{0, *c};
+        const auto c = moveCost(here.anchor, there.anchor, direction, false);
+        if (c && inBeam(here.bounds, there.bounds, direction))
+            return std::pair{1, *c};
+        return std::nullopt;
+    };
+    std::vector<int> list;
+    for (const int j : bordering)
+        if (rank(j))
+            list.push_back(j);
+    std::stable_sort(list.begin(), list.end(), [&](int a, int b) { return *rank(a) < *rank(b); });
+    return list;
+}
+
+Candidates candidatesOfEverySlot(const std::vector<MapState>& states, const std::vector<std::vector<int>>& borders)
+{
+    Candidates candidates(states.size() * 4);
+    for (std::size_t i = 0; i < states.size(); ++i)
+        for (int d = 0; d < 4; ++d)
+            candidates[static_cast<std::size_t>(slotOf(static_cast<int>(i), d))] =
+                borderingThatWay(states, borders[i], static_cast<int>(i), static_cast<Direction>(d));
+    return candidates;
+}
+
+// A border between two states, and the slots that can join it with the
+// state each leads to, a slot for which it is the better choice first.
+struct Border {
+    int a, b;
+    std::vector<std::pair<int, int>> slots;  // slot, the state it leads to
+};
+
+Border borderAndItsSlots(int a, int b, const Candidates& candidates)
+{
+    Border border{a, b, {}};
+    std::vector<std::pair<std::size_t, std::pair<int, int>>> ranked;  // place in the slot's list, slot and state
+    for (const auto& [from, to] : {std::pair{a, b}, std::pair{b, a}}) {
+        for (int d = 0; d < 4; ++d) {
+            const auto& list = candidates[static_cast<std::size_t>(slotOf(from, d))];
+            const auto at = std::find(list.begin(), list.end(), to);
+            if (at != list.end())
+                ranked.push_back({static_cast<std::size_t>(at - list.begin()), {slotOf(from, d), to}});
+        }
+    }
+    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    for (const auto& r : ranked)
+        border.slots.push_back(r.second);
+    return border;
+}
+
+// Every border once, from its state of the lower number.
+std::vector<Border> bordersAndTheirSlots(const std::vector<std::vector<int>>& borders, const Candidates& candidates)
+{
+    std::vector<Border> list;
+    for (std::size_t i = 0; i < borders.size(); ++i)
+        for (const int j : borders[i])
+            if (j >= static_cast<int>(i))
+                list.push_back(borderAndItsSlots(static_cast<int>(i), j, candidates));
+    return list;
+}
+
+// Gives the borders slots, one slot a border at most, by augmenting paths:
+// a border takes a free slot of its own, or one whose border can move on to
+// another. Returns the border each slot joins, or -1.
+std::vector<int> matchBordersToSlots(const std::vector<Border>& borders, std::size_t slotCount)
+{
+    std::vector<int> owner(slotCount, -1);
+    std::vector<char> seen;
+    const std::function<bool(int)> augment = [&](int e) {
+        for (const auto& [slot, to] : borders[static_cast<std::size_t>(e)].slots) {
+            auto& visited = seen[static_cast<std::size_t>(slot)];
+            if (visited)
+                continue;
+            visited = 1;
+            int& held = owner[static_cast<std::size_t>(slot)];
+            if (held < 0 || augment(held)) {
+                held = e;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (std::size_t e = 0; e < borders.size(); ++e) {
+        seen.assign(slotCount, 0);
+        augment(static_cast<int>(e));
+    }
+    return owner;
+}
+
+// The nearest state within the quarter that way; when there is none, the
+// nearest anywhere on that side; the state itself when there is none either.
+int nearestThatWay(const std::vector<MapState>& states, int from, Direction direction)
+{
+    const PointTw here = states[static_cast<std::size_t>(from)].anchor;
+    int chosen = from;
+    long long best = std::numeric_limits<long long>::max();
+    for (const bool cone : {true, false}) {
+        for (std::size_t j = 0; j < states.size(); ++j) {
+            if (static_cast<int>(j) == from)
+                continue;
+            const auto c = moveCost(here, states[j].anchor, direction, cone);
+            if (c && *c < best) {
+                best = *c;
+                chosen = static_cast<int>(j);
+            }
+        }
+        if (chosen != from)
+            break;
+    }
+    return chosen;
+}
+
+// A slot the matching gave a border that another arrow joins as well takes
+// its own best choice instead.
+void preferBestWhereJoinedTwice(std::vector<std::vector<int>>& neighbours, const Candidates& candidates)
+{
+    const auto key = [](int a, int b) { return std::pair{std::min(a, b), std::max(a, b)}; };
+    std::map<std::pair<int, int>, int> joined;
+    for (std::size_t i = 0; i < neighbours.size(); ++i)
+        for (const int to : neighbours[i])
+            ++joined[key(static_cast<int>(i), to)];
+    for (std::size_t i = 0; i < neighbours.size(); ++i) {
+        for (int d = 0; d < 4; ++d) {
+            const auto& list = candidates[static_cast<std::size_t>(slotOf(static_cast<int>(i), d))];
+            int& to = neighbours[i][static_cast<std::size_t>(d)];
+            if (list.empty() || to == list.front() || joined[key(static_cast<int>(i), to)] < 2)
+                continue;
+            --joined[key(static_cast<int>(i), to)];
+            to = list.front();
+            ++joined[key(static_cast<int>(i), to)];
+        }
+    }
+}
+
 } // namespace
 
 StateMap::StateMap(const Board& board, std::string_view borders)
@@ -127,138 +279,27 @@ void StateMap::readBorders(std::string_view borders)
 // none lies that way, to the nearest state that way.
 void StateMap::chooseArrows()
 {
-    const std::size_t count = states_.size();
-    const auto cost = [&](int from, int to, Direction d, bool cone) {
-        return moveCost(states_[static_cast<std::size_t>(from)].anchor, states_[static_cast<std::size_t>(to)].anchor,
-                        d, cone);
-    };
-    const auto slotOf = [](int state, int d) { return state * 4 + d; };
+    const Candidates candidates = candidatesOfEverySlot(states_, borders_);
+    const std::vector<Border> borders = bordersAndTheirSlots(borders_, candidates);
+    const std::vector<int> owner = matchBordersToSlots(borders, candidates.size());
 
-    // The bordering states each slot may lead to, best first.
-    std::vector<std::vector<int>> candidates(count * 4);
-    for (std::size_t i = 0; i < count; ++i) {
+    neighbours_.assign(states_.size(), std::vector<int>(4));
+    for (std::size_t i = 0; i < states_.size(); ++i) {
+        const int from = static_cast<int>(i);
         for (int d = 0; d < 4; ++d) {
-            auto& list = candidates[static_cast<std::size_t>(slotOf(static_cast<int>(i), d))];
-            const auto direction = static_cast<Direction>(d);
-            // A bordering state lies that way when its anchor is in the
-            // quarter around it, or when it lies further that way within the
-            // state's beam (Idaho's panhandle beside Washington).
-            const auto rank = [&](int j) -> std::optional<std::pair<int, long long>> {
-                if (const auto c = cost(static_cast<int>(i), j, direction, true))
-                    return std::pair{0, *c};
-                const auto c = cost(static_cast<int>(i), j, direction, false);
-                if (c && inBeam(states_[i].bounds, states_[static_cast<std::size_t>(j)].bounds, direction))
-                    return std::pair{1, *c};
-                return std::nullopt;
-            };
-            for (const int j : borders_[i])
-                if (rank(j))
-                    list.push_back(j);
-            std::stable_sort(list.begin(), list.end(), [&](int a, int b) { return *rank(a) < *rank(b); });
-        }
-    }
-
-    // The borders, and for each the slots that can join it, preferring a
-    // slot for which it is the best choice.
-    struct Border {
-        int a, b;
-        std::vector<std::pair<int, int>> slots;  // slot, the state it leads to
-    };
-    std::vector<Border> edges;
-    for (std::size_t i = 0; i < count; ++i) {
-        for (const int j : borders_[i]) {
-            if (j < static_cast<int>(i))
-                continue;
-            Border e{static_cast<int>(i), j, {}};
-            std::vector<std::pair<std::size_t, std::pair<int, int>>> ranked;
-            for (const auto& [from, to] : {std::pair{e.a, e.b}, std::pair{e.b, e.a}}) {
-                for (int d = 0; d < 4; ++d) {
-                    const auto& list = candidates[static_cast<std::size_t>(slotOf(from, d))];
-                    const auto at = std::find(list.begin(), list.end(), to);
-                    if (at != list.end())
-                        ranked.push_back({static_cast<std::size_t>(at - list.begin()), {slotOf(from, d), to}});
-                }
-            }
-            std::stable_sort(ranked.begin(), ranked.end(),
-                             [](const auto& x, const auto& y) { return x.first < y.first; });
-            for (const auto& r : ranked)
-                e.slots.push_back(r.second);
-            edges.push_back(std::move(e));
-        }
-    }
-
-    std::vector<int> owner(count * 4, -1);  // the border each slot joins
-    std::vector<char> seen;
-    const std::function<bool(int)> augment = [&](int e) {
-        for (const auto& [slot, to] : edges[static_cast<std::size_t>(e)].slots) {
-            auto& visited = seen[static_cast<std::size_t>(slot)];
-            if (visited)
-                continue;
-            visited = 1;
-            int& held = owner[static_cast<std::size_t>(slot)];
-            if (held < 0 || augment(held)) {
-                held = e;
-                return true;
-            }
-        }
-        return false;
-    };
-    for (std::size_t e = 0; e < edges.size(); ++e) {
-        seen.assign(count * 4, 0);
-        augment(static_cast<int>(e));
-    }
-
-    neighbours_.assign(count, std::vector<int>(4));
-    for (std::size_t i = 0; i < count; ++i) {
-        for (int d = 0; d < 4; ++d) {
-            const int slot = slotOf(static_cast<int>(i), d);
-            const auto direction = static_cast<Direction>(d);
-            int chosen = static_cast<int>(i);
-            if (const int e = owner[static_cast<std::size_t>(slot)]; e >= 0) {
-                const Border& border = edges[static_cast<std::size_t>(e)];
-                chosen = border.a == static_cast<int>(i) ? border.b : border.a;
-            } else if (const auto& list = candidates[static_cast<std::size_t>(slot)]; !list.empty()) {
-                chosen = list.front();
-            } else {
-                // The nearest state within the quarter that way; when there
-                // is none, the nearest anywhere on that side.
-                long long best = std::numeric_limits<long long>::max();
-                for (const bool cone : {true, false}) {
-                    for (std::size_t j = 0; j < count; ++j) {
-                        if (j == i)
-                            continue;
-                        const auto c = cost(static_cast<int>(i), static_cast<int>(j), direction, cone);
-                        if (c && *c < best) {
-                            best = *c;
-                            chosen = static_cast<int>(j);
-                        }
-                    }
-                    if (chosen != static_cast<int>(i))
-                        break;
-                }
-            }
-            neighbours_[i][static_cast<std::size_t>(d)] = chosen;
-        }
-    }
-
-    // A slot the matching gave a border that another arrow joins as well
-    // takes its own best choice instead.
-    const auto key = [](int a, int b) { return std::pair{std::min(a, b), std::max(a, b)}; };
-    std::map<std::pair<int, int>, int> joined;
-    for (std::size_t i = 0; i < count; ++i)
-        for (const int to : neighbours_[i])
-            ++joined[key(static_cast<int>(i), to)];
-    for (std::size_t i = 0; i < count; ++i) {
-        for (int d = 0; d < 4; ++d) {
-            const auto& list = candidates[static_cast<std::size_t>(slotOf(static_cast<int>(i), d))];
+            const auto slot = static_cast<std::size_t>(slotOf(from, d));
             int& to = neighbours_[i][static_cast<std::size_t>(d)];
-            if (list.empty() || to == list.front() || joined[key(static_cast<int>(i), to)] < 2)
-                continue;
-            --joined[key(static_cast<int>(i), to)];
-            to = list.front();
-            ++joined[key(static_cast<int>(i), to)];
+            if (const int e = owner[slot]; e >= 0) {
+                const Border& border = borders[static_cast<std::size_t>(e)];
+                to = border.a == from ? border.b : border.a;
+            } else if (!candidates[slot].empty()) {
+                to = candidates[slot].front();
+            } else {
+                to = nearestThatWay(states_, from, static_cast<Direction>(d));
+            }
         }
     }
+    preferBestWhereJoinedTwice(neighbours_, candidates);
 }
 
 int StateMap::neighbour(int number, Direction direction) const

@@ -2,8 +2,10 @@
 
 #include "IconPictures.h"
 #include "PngPicture.h"
+#include "QtVersionDifferences.h"
 
 #include <cstring>
+#include <optional>
 
 namespace orrinvale {
 
@@ -42,96 +44,146 @@ bool readRows(Bytes& in, QImage& image, qsizetype rowBytes, int rows)
     return true;
 }
 
-QImage bitmapPicture(const QByteArray& file, const IconEntry& entry)
+// What a bitmap's header and the file's directory say of its picture.
+struct BitmapShape {
+    int bits = 0;               // per pixel: 1, 4, 8, 24 or 32
+    std::uint32_t colours = 0;  // in its colour table; none for 24 and 32 bits
+    int width = 0;
+    int height = 0;
+};
+
+// The shape of a bitmap whose header `in` starts at, or nothing for one Qt's
+// reader would not decode.
+std::optional<BitmapShape> readShape(Bytes& in, const IconEntry& entry)
 {
-    Bytes in(file, entry.offset);
     const unsigned char* header = in.take(kInfoHeaderSize);
     if (!header)
-        return {};
+        return std::nullopt;
+    BitmapShape shape;
     const int headerBits = static_cast<int>(littleEndian(header + 14, 2));
-    const int bits = headerBits ? headerBits : entry.bitCount;
+    shape.bits = headerBits ? headerBits : entry.bitCount;
     // 16-bit pictures have no colours Qt reads; other depths are no bitmap.
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-        return {};
-    const bool trueColour = bits >= 24;
+    if (shape.bits != 1 && shape.bits != 4 && shape.bits != 8 && shape.bits != 24 && shape.bits != 32)
+        return std::nullopt;
     const std::uint32_t colourCount = littleEndian(header + 32, 4);
-    const std::uint32_t colours = trueColour ? 0 : colourCount ? colourCount : 1u << bits;
-    if (colours > 256)
-        return {};
+    shape.colours = shape.bits >= 24 ? 0 : colourCount ? colourCount : 1u << shape.bits;
+    if (shape.colours > 256)
+        return std::nullopt;
     // The directory's sides, where it gives them; else the header's.
-    const int width = entry.width ? entry.width : static_cast<int>(littleEndian(header + 4, 4));
-    const int height = entry.height ? entry.height : static_cast<int>(littleEndian(header + 8, 4) / 2);
-    if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide)
-        return {};
+    shape.width = entry.width ? entry.width : static_cast<int>(littleEndian(header + 4, 4));
+    shape.height = entry.height ? entry.height : static_cast<int>(littleEndian(header + 8, 4) / 2);
+    if (shape.width <= 0 || shape.height <= 0 || shape.width > kLargestSide || shape.height > kLargestSide)
+        return std::nullopt;
+    return shape;
+}
 
+// An image of the bitmap's sides in the format Qt's reader gives it, with
+// the colour table that follows the header read into it; null when the
+// table is cut short.
+QImage pictureWithColours(Bytes& in, const BitmapShape& shape)
+{
     QImage::Format format = QImage::Format_ARGB32;
-    if (bits == 24)
+    if (shape.bits == 24)
         format = QImage::Format_RGB32;
-    else if (colours == 2 && bits == 1)
+    else if (shape.colours == 2 && shape.bits == 1)
         format = QImage::Format_Mono;
-    else if (colours > 0)
+    else if (shape.colours > 0)
         format = QImage::Format_Indexed8;
-    QImage image(width, height, format);
-    if (image.isNull())
-        return {};
-    if (colours > 0) {
-        image.setColorCount(static_cast<int>(colours));
-        for (int i = 0; i < static_cast<int>(colours); ++i) {
-            const unsigned char* bgr = in.take(4);
-            if (!bgr)
-                return {};
-            image.setColor(i, qRgb(bgr[2], bgr[1], bgr[0]));
-        }
-    }
-
-    if (bits == 1 || bits == 8) {
-        if (!readRows(in, image, image.bytesPerLine(), height))
+    QImage image(shape.width, shape.height, format);
+    if (image.isNull() || shape.colours == 0)
+        return image;
+    image.setColorCount(static_cast<int>(shape.colours));
+    for (int i = 0; i < static_cast<int>(shape.colours); ++i) {
+        const unsigned char* bgr = in.take(4);
+        if (!bgr)
             return {};
-    } else if (bits == 4) {
-        const std::size_t rowBytes = static_cast<std::size_t>((width + 7) / 8 * 4);
-        for (int y = height - 1; y >= 0; --y) {
-            const unsigned char* row = in.take(rowBytes);
-            if (!row)
-                return {};
-            uchar* out = image.scanLine(y);
-            for (int x = 0; x < width; ++x)
-                out[x] = x % 2 ? row[x / 2] & 0x0f : row[x / 2] >> 4;
-        }
-    } else {
-        const std::size_t rowBytes = static_cast<std::size_t>((width * bits + 31) / 32 * 4);
-        const int step = bits / 8;
-        for (int y = height - 1; y >= 0; --y) {
-            const unsigned char* row = in.take(rowBytes);
-            if (!row)
-                return {};
-            auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < width; ++x) {
-                const unsigned char* p = row + x * step;
-                out[x] = bits == 24 ? qRgb(p[2], p[1], p[0]) : qRgba(p[2], p[1], p[0], p[3]);
-            }
+        image.setColor(i, qRgb(bgr[2], bgr[1], bgr[0]));
+    }
+    return image;
+}
+
+// Two colour indexes a byte, high half first, spread one a byte.
+bool readNibbleRows(Bytes& in, QImage& image, int width, int rows)
+{
+    const std::size_t rowBytes = static_cast<std::size_t>((width + 7) / 8 * 4);
+    for (int y = rows - 1; y >= 0; --y) {
+        const unsigned char* row = in.take(rowBytes);
+        if (!row)
+            return false;
+        uchar* out = image.scanLine(y);
+        for (int x = 0; x < width; ++x)
+            out[x] = x % 2 ? row[x / 2] & 0x0f : row[x / 2] >> 4;
+    }
+    return true;
+}
+
+// Blue, green, red and, at 32 bits, alpha.
+bool readTrueColourRows(Bytes& in, QImage& image, const BitmapShape& shape)
+{
+    const std::size_t rowBytes = static_cast<std::size_t>((shape.width * shape.bits + 31) / 32 * 4);
+    const int step = shape.bits / 8;
+    for (int y = shape.height - 1; y >= 0; --y) {
+        const unsigned char* row = in.take(rowBytes);
+        if (!row)
+            return false;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < shape.width; ++x) {
+            const unsigned char* p = row + x * step;
+            out[x] = shape.bits == 24 ? qRgb(p[2], p[1], p[0]) : qRgba(p[2], p[1], p[0], p[3]);
         }
     }
+    return true;
+}
 
-    // A 32-bit picture carries its own alpha and its mask is not used, as
-    // Qt's own reader does not use it; neither is a 24-bit picture's before
-    // Qt 6.8, whose reader applies it.
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    const bool masked = bits != 32;
-#else
-    const bool masked = !trueColour;
-#endif
-    if (!masked)
-        return std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    // The mask: a set bit is a transparent pixel.
-    QImage mask(width, height, QImage::Format_Mono);
+bool readPixels(Bytes& in, QImage& image, const BitmapShape& shape)
+{
+    if (shape.bits == 1 || shape.bits == 8)
+        return readRows(in, image, image.bytesPerLine(), shape.height);
+    if (shape.bits == 4)
+        return readNibbleRows(in, image, shape.width, shape.height);
+    return readTrueColourRows(in, image, shape);
+}
+
+// Whether the mask after the pixels is applied, as Qt's own reader does: a
+// 32-bit picture carries its own alpha and its mask is not used; a 24-bit
+// picture's only by the Qt versions whose reader applies it.
+bool usesMask(int bits)
+{
+    return bits < 24 || (bits == 24 && qtversion::kIconReaderMasksTrueColour);
+}
+
+// Reads the mask that follows the pixels into the picture's alpha: a set bit
+// is a transparent pixel. False when the mask is cut short.
+bool readMask(Bytes& in, QImage& image)
+{
+    QImage mask(image.width(), image.height(), QImage::Format_Mono);
     if (mask.isNull())
-        return {};
+        return false;
     mask.setColorCount(2);
     mask.setColor(0, qRgba(255, 255, 255, 255));
     mask.setColor(1, qRgba(0, 0, 0, 255));
-    if (!readRows(in, mask, mask.bytesPerLine(), height))
-        return {};
+    if (!readRows(in, mask, mask.bytesPerLine(), image.height()))
+        return false;
     image.setAlphaChannel(mask);
+    return true;
+}
+
+// A bitmap picture, in the order of its bytes: the header, the colour
+// table, the pixels, the mask.
+QImage bitmapPicture(const QByteArray& file, const IconEntry& entry)
+{
+    Bytes in(file, entry.offset);
+    const auto shape = readShape(in, entry);
+    if (!shape)
+        return {};
+    QImage image = pictureWithColours(in, *shape);
+    if (image.isNull() || !readPixels(in, image, *shape))
+        return {};
+    if (usesMask(shape->bits) && !readMask(in, image))
+        return {};
+    // Pictures of a colour table stay in their own format, as Qt's reader
+    // leaves them; true colour ends premultiplied.
+    const bool trueColour = shape->bits >= 24;
     return trueColour ? std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied) : image;
 }
 
