@@ -1,6 +1,7 @@
 // Restart, and which control lies in front at a point.
 #include "DragAndDrop.h"
 #include "Fakes.h"
+#include "KeyboardPlay.h"
 
 #include <gtest/gtest.h>
 
@@ -97,4 +98,42 @@ TEST(HitTest, ButtonsAndTheOutsideTakeNoDrop)
     EXPECT_EQ(dropTargetAt(f.board, {500, 3000}).kind, DropTarget::Nothing);   // map, no region
     EXPECT_EQ(dropTargetAt(f.board, {4500, 2700}).kind, DropTarget::Region);
     EXPECT_EQ(dropTargetAt(f.board, {2300, 7100}).kind, DropTarget::Name);
+}
+
+TEST(Board, ASmallMapOfThreeNamesPlaysThroughToItsCongratulations)
+{
+    BoardMap three;
+    three.nameBoxes = {{2000, 7000, 1700, 285}, {2000, 7210, 1700, 285}, {3800, 7000, 1700, 285}};
+    three.panelRows = 2;
+    three.placedNames = {{"Ann", {1000, 1000, 885, 225}}, {"Bob", {3000, 1000, 885, 225}}, {"Cid", {5000, 1000, 885, 225}}};
+    three.regions = {{{900, 900, 1500, 1500}, "AA"}, {{2900, 900, 1500, 1500}, "BB"}, {{4900, 900, 1500, 1500}, "CC"}};
+    three.leaderLines = {{"BB", {3000, 1100}, {3300, 1500}}};
+    three.stacking = {{layout::Layer::Name, 0, 2}, {layout::Layer::MapName, 0, 2}, {layout::Layer::Line, 0, 0}};
+    TempFolder folder;
+    folder.write(files::kStateTable, "Ann,AA\r\nBob,BB\r\nCid,CC\r\n");
+    RecordingBoxes boxes;
+    RecordingPlayer player;
+    AppInfo app{folder.str(), "Orrinvale", ""};
+    Services services{boxes, player, app};
+    Board board(services, three);
+    setUpBoard(board);
+    ASSERT_TRUE(boxes.shown.empty());
+
+    KeyboardPlay play(board, StateMap(board, ""));
+    ASSERT_EQ(play.map().size(), 3);
+    EXPECT_EQ(play.grid().step(0, Direction::Right), 2) << "the panel's second column";
+    play.pickUp(0);
+    EXPECT_EQ(play.dropOn(1).kind, Reaction::Wrong);
+    EXPECT_EQ(play.dropOn(0).kind, Reaction::Right);
+    play.pickUp(1);
+    EXPECT_EQ(play.dropOn(1).kind, Reaction::Right);
+    EXPECT_TRUE(board.lineVisible(0));
+    play.pickUp(2);
+    EXPECT_EQ(play.dropOn(2).kind, Reaction::Completed);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, kCongratulations);
+    EXPECT_EQ(player.played.back(), app.programFolder + clips::kComplete);
+    EXPECT_EQ(board.placedCount, 0);
+    EXPECT_FALSE(board.takenFromPanel(2));
+    EXPECT_THROW(board.labels(3), RuntimeError);
 }
