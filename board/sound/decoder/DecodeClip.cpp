@@ -95,6 +95,148 @@ bool knownCodec(std::string_view name)
     return name.substr(0, 4) == "pcm_" || std::find(std::begin(kCodecs), std::end(kCodecs), name) != std::end(kCodecs);
 }
 
+using Input = std::unique_ptr<AVFormatContext, CloseInput>;
+using Codec = std::unique_ptr<AVCodecContext, FreeCodec>;
+using Converter = std::unique_ptr<SwrContext, FreeConverter>;
+
+// Opens the clip's container through the view, which FFmpeg reads instead
+// of the file.
+Input openContainer(const std::string& path, ClipViewInput& reader)
+{
+    AVFormatContext* opened = avformat_alloc_context();
+    if (!reader.context() || !opened) {
+        avformat_free_context(opened);
+        return nullptr;
+    }
+    opened->pb = reader.context();
+    // Any other file FFmpeg would open is read as a local file whatever the
+    // name looks like, and nothing else: a playlist among the clips may not
+    // send the libraries to the network.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    // Only containers that hold their own sound: a playlist or a
+    // concatenation would open other files.
+    av_dict_set(&options, "format_whitelist", kContainers, 0);
+    const int status = avformat_open_input(&opened, ("file:" + path).c_str(), nullptr, &options);
+    av_dict_free(&options);
+    if (status < 0)
+        return nullptr;
+    Input input(opened);
+    if (avformat_find_stream_info(input.get(), nullptr) < 0)
+        return nullptr;
+    return input;
+}
+
+// The clip's sound stream with its decoder opened, or nothing when the
+// stream is of a codec, rate or channel count no clip has.
+Codec openSound(AVFormatContext* input, int& stream)
+{
+    const AVCodec* decoder = nullptr;
+    stream = av_find_best_stream(input, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
+    if (stream < 0 || !decoder || !knownCodec(decoder->name))
+        return nullptr;
+    // A rate of 1 Hz would become 44,100 times its size on the way out.
+    const AVCodecParameters* format = input->streams[stream]->codecpar;
+    if (format->sample_rate < kLowestRate || format->sample_rate > kHighestRate || format->ch_layout.nb_channels < 1 ||
+        format->ch_layout.nb_channels > kMostChannels)
+        return nullptr;
+    Codec codec(avcodec_alloc_context3(decoder));
+    if (!codec || avcodec_parameters_to_context(codec.get(), format) < 0 ||
+        avcodec_open2(codec.get(), decoder, nullptr) < 0)
+        return nullptr;
+    if (codec->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+        av_channel_layout_default(&codec->ch_layout, codec->ch_layout.nb_channels);
+    return codec;
+}
+
+// Converts the codec's samples to the clips' one format: 16-bit stereo at
+// the clips' rate.
+Converter makeConverter(AVCodecContext& codec)
+{
+    SwrContext* made = nullptr;
+    AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+    if (swr_alloc_set_opts2(&made, &stereo, AV_SAMPLE_FMT_S16, kClipSampleRate, &codec.ch_layout, codec.sample_fmt,
+                            codec.sample_rate, 0, nullptr) < 0)
+        return nullptr;
+    Converter converter(made);
+    // A mono clip plays at its own level on both sides, not 3 dB down.
+    static constexpr double kMonoToBothSides[kClipChannels] = {1.0, 1.0};
+    if (codec.ch_layout.nb_channels == 1 && swr_set_matrix(converter.get(), kMonoToBothSides, 1) < 0)
+        return nullptr;
+    if (swr_init(converter.get()) < 0)
+        return nullptr;
+    return converter;
+}
+
+// Decodes the stream's packets into the output, up to its limit. False
+// when nothing decoded or the codec failed.
+class PacketDecoder {
+public:
+    PacketDecoder(AVFormatContext* input, int stream, AVCodecContext* codec, Output& output)
+        : input_(input), stream_(stream), codec_(codec), output_(output)
+    {
+    }
+
+    bool run()
+    {
+        const std::unique_ptr<AVPacket, FreePacket> packet(av_packet_alloc());
+        if (!packet || !frame_)
+            return false;
+        bool going = true;
+        bool decodedAny = false;
+        while (going && av_read_frame(input_, packet.get()) >= 0) {
+            if (packet->stream_index == stream_) {
+                const int sent = avcodec_send_packet(codec_, packet.get());
+                // A damaged packet is skipped, as players do; the rest may decode.
+                if (sent >= 0) {
+                    decodedAny = true;
+                    going = receive();
+                } else if (sent != AVERROR_INVALIDDATA) {
+                    broken_ = true;
+                    going = false;
+                }
+            }
+            av_packet_unref(packet.get());
+        }
+        if (going) {
+            // The end of the file: the codec gives up the frames it delays.
+            avcodec_send_packet(codec_, nullptr);
+            receive();
+        }
+        output_.drain();
+        return decodedAny && !broken_;
+    }
+
+private:
+    // Takes every frame the codec has ready; false when the clip is done
+    // (cut at the limit, or drained) or broken.
+    bool receive()
+    {
+        for (;;) {
+            const int got = avcodec_receive_frame(codec_, frame_.get());
+            if (got == AVERROR(EAGAIN))
+                return true;
+            if (got == AVERROR_EOF)
+                return false;
+            if (got < 0) {
+                broken_ = true;
+                return false;
+            }
+            const bool more = output_.add(frame_.get());
+            av_frame_unref(frame_.get());
+            if (!more)
+                return false;
+        }
+    }
+
+    AVFormatContext* input_;
+    int stream_;
+    AVCodecContext* codec_;
+    Output& output_;
+    const std::unique_ptr<AVFrame, FreeFrame> frame_{av_frame_alloc()};
+    bool broken_ = false;
+};
+
 } // namespace
 
 std::optional<std::string> decodeClip(const std::string& path, std::size_t maxBytes)
@@ -113,109 +255,16 @@ std::optional<std::string> decodeClip(const std::string& path, std::size_t maxBy
     if (!view)
         return std::nullopt;
     ClipViewInput reader(file, *view);
-    AVFormatContext* opened = avformat_alloc_context();
-    if (!reader.context() || !opened) {
-        avformat_free_context(opened);
-        return std::nullopt;
-    }
-    opened->pb = reader.context();
-
-    // Any other file FFmpeg would open is read as a local file whatever the
-    // name looks like, and nothing else: a playlist among the clips may not
-    // send the libraries to the network.
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    // Only containers that hold their own sound: a playlist or a
-    // concatenation would open other files.
-    av_dict_set(&options, "format_whitelist", kContainers, 0);
-    const int status = avformat_open_input(&opened, ("file:" + path).c_str(), nullptr, &options);
-    av_dict_free(&options);
-    if (status < 0)
-        return std::nullopt;
-    const std::unique_ptr<AVFormatContext, CloseInput> input(opened);
-    if (avformat_find_stream_info(input.get(), nullptr) < 0)
-        return std::nullopt;
-    const AVCodec* decoder = nullptr;
-    const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
-    if (stream < 0 || !decoder || !knownCodec(decoder->name))
-        return std::nullopt;
-    // A rate of 1 Hz would become 44,100 times its size on the way out.
-    const AVCodecParameters* format = input->streams[stream]->codecpar;
-    if (format->sample_rate < kLowestRate || format->sample_rate > kHighestRate || format->ch_layout.nb_channels < 1 ||
-        format->ch_layout.nb_channels > kMostChannels)
-        return std::nullopt;
-
-    const std::unique_ptr<AVCodecContext, FreeCodec> codec(avcodec_alloc_context3(decoder));
-    if (!codec || avcodec_parameters_to_context(codec.get(), input->streams[stream]->codecpar) < 0 ||
-        avcodec_open2(codec.get(), decoder, nullptr) < 0)
-        return std::nullopt;
-    if (codec->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-        av_channel_layout_default(&codec->ch_layout, codec->ch_layout.nb_channels);
-
-    SwrContext* made = nullptr;
-    AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
-    if (swr_alloc_set_opts2(&made, &stereo, AV_SAMPLE_FMT_S16, kClipSampleRate, &codec->ch_layout,
-                            codec->sample_fmt, codec->sample_rate, 0, nullptr) < 0)
-        return std::nullopt;
-    const std::unique_ptr<SwrContext, FreeConverter> converter(made);
-    // A mono clip plays at its own level on both sides, not 3 dB down.
-    static constexpr double kMonoToBothSides[kClipChannels] = {1.0, 1.0};
-    if (codec->ch_layout.nb_channels == 1 && swr_set_matrix(converter.get(), kMonoToBothSides, 1) < 0)
-        return std::nullopt;
-    if (swr_init(converter.get()) < 0)
-        return std::nullopt;
-
-    const std::unique_ptr<AVPacket, FreePacket> packet(av_packet_alloc());
-    const std::unique_ptr<AVFrame, FreeFrame> frame(av_frame_alloc());
-    if (!packet || !frame)
+    const Input input = openContainer(path, reader);
+    int stream = -1;
+    const Codec codec = input ? openSound(input.get(), stream) : nullptr;
+    const Converter converter = codec ? makeConverter(*codec) : nullptr;
+    if (!converter)
         return std::nullopt;
     Output output(converter.get(), maxBytes);
-
-    // Takes every frame the codec has ready; false when the clip is done
-    // (cut at the limit, or drained) or broken.
-    bool broken = false;
-    auto receive = [&] {
-        for (;;) {
-            const int got = avcodec_receive_frame(codec.get(), frame.get());
-            if (got == AVERROR(EAGAIN))
-                return true;
-            if (got == AVERROR_EOF)
-                return false;
-            if (got < 0) {
-                broken = true;
-                return false;
-            }
-            const bool more = output.add(frame.get());
-            av_frame_unref(frame.get());
-            if (!more)
-                return false;
-        }
-    };
-
-    bool going = true;
-    bool decodedAny = false;
-    while (going && av_read_frame(input.get(), packet.get()) >= 0) {
-        if (packet->stream_index == stream) {
-            const int sent = avcodec_send_packet(codec.get(), packet.get());
-            // A damaged packet is skipped, as players do; the rest may decode.
-            if (sent >= 0) {
-                decodedAny = true;
-                going = receive();
-            } else if (sent != AVERROR_INVALIDDATA) {
-                broken = true;
-                going = false;
-            }
-        }
-        av_packet_unref(packet.get());
-    }
-    if (going) {
-        // The end of the file: the codec gives up the frames it delays.
-        avcodec_send_packet(codec.get(), nullptr);
-        receive();
-    }
-    output.drain();
+    const bool decoded = PacketDecoder(input.get(), stream, codec.get(), output).run();
     std::string samples = output.take();
-    if (broken || !decodedAny || samples.empty())
+    if (!decoded || samples.empty())
         return std::nullopt;
     return samples;
 }
