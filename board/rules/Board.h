@@ -106,6 +106,10 @@ public:
     Services& services() { return services_; }
 
 private:
+    // The set-up's steps: the names from the state table (lines 130 to
+    // 144), then the map's rectangles as drop regions (146 to 168).
+    void readStateTable(ErrorTrap& trap);
+    void loadRegions(ErrorTrap& trap);
     void loadRegion(int index);
     void bringToFront(Region& region);
     void playClip(const char* relativePath);

@@ -16,7 +16,13 @@ void Board::setUp(ErrorTrap& trap)
 {
     trap.step(126, [&] { backColor = layout::kWhite; });
     trap.step(128, [&] { placedCount = 0; });
+    readStateTable(trap);
+    loadRegions(trap);
+    trap.step(170, [&] { PushButton1_Click(); });
+}
 
+void Board::readStateTable(ErrorTrap& trap)
+{
     StateTableFile file;
     trap.step(130, [&] { file.open(programFile(files::kStateTable)); });
     std::int32_t n = 0;
@@ -62,6 +68,10 @@ void Board::setUp(ErrorTrap& trap)
         });
     }
 
+}
+
+void Board::loadRegions(ErrorTrap& trap)
+{
     for (std::int16_t j = 0; j < map_.regionCount(); ++j) {  // line 146
         const layout::HitRect& shape = map_.regions[static_cast<std::size_t>(j)];
         if (trap.test(150, [&] { return j > 0; }))
@@ -74,8 +84,6 @@ void Board::setUp(ErrorTrap& trap)
         trap.step(166, [&] { piccoor(j).visible = true; });
         trap.step(168, [&] { bringToFront(piccoor(j)); });
     }
-
-    trap.step(170, [&] { PushButton1_Click(); });
 }
 
 void setUpBoard(Board& board)

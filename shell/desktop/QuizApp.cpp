@@ -85,6 +85,60 @@ void displayCannotBeOpened(QtMsgType type, const QMessageLogContext& context, co
     std::_Exit(1);
 }
 
+// Qt is given its own options alone. The platform goes to Qt as an
+// argument, not through the environment, so that the browser and the clip
+// decoder do not inherit it. The words live in `options` and `platform`.
+std::vector<char*> qtArguments(char* program, const CommandLine& options, std::string& platform)
+{
+    static char platformOption[] = "-platform";
+    std::vector<char*> args{program};
+    for (const std::string& word : options.toolkit)
+        args.push_back(const_cast<char*>(word.c_str()));
+    if (options.platform.empty())
+        platform = chooseQtPlatform({environment, waylandCompositorDecorates});
+    if (!platform.empty()) {
+        args.push_back(platformOption);
+        args.push_back(platform.data());
+    }
+    args.push_back(nullptr);
+    return args;
+}
+
+// Practice keeps its schedule in the progress file, by the local day.
+std::unique_ptr<Practice> makePractice(ProgressStore& progress)
+{
+    const QDate epoch(1970, 1, 1);
+    return std::make_unique<Practice>(
+        progress, PracticeClock{[epoch] { return static_cast<long>(epoch.daysTo(QDate::currentDate())); },
+                                [] {
+                                    using namespace std::chrono;
+                                    return duration<double>(steady_clock::now().time_since_epoch()).count();
+                                }});
+}
+
+// Builds the window on the board, runs its load and shows it; the sound
+// back end waits for the first paint.
+int showWindow(Board& board, DeferredClipPlayer& player, bool clickToPlace, QApplication& app)
+{
+    Form1 window(board);
+    // A click on a name picks it up and a click on a state drops it there,
+    // for players who cannot drag (the desktop entry's "Play by clicking").
+    window.setClickToPlace(clickToPlace);
+    SkinFramework skin([&window](std::int64_t handle, const std::string& sheet) { window.applySkin(handle, sheet); },
+                       readPictureSize, qtReadsStyleSheet);
+    SeededRandom random;
+    DesktopLauncher launcher;
+    // The application title stays with the quiz's own boxes: handed to Qt as
+    // the display name, it would be appended to every window's title.
+    StartUp startUp{board, window, skin, random, launcher, secondsSinceMidnight, ORRINVALE_HOME_PAGE};
+    Form_Load(startUp);
+
+    QObject::connect(&window, &Form1::firstPainted, &window,
+                     [&player] { QTimer::singleShot(0, [&player] { player.load(); }); });
+    window.showCentred();
+    return app.exec();
+}
+
 } // namespace
 
 int runQuiz(int argc, char* argv[], FaultHook* faults)
@@ -94,21 +148,8 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     if (const auto status = answeredWithoutWindow(options, progressPath))
         return *status;
 
-    // Qt is given its own options alone. The platform goes to Qt as an
-    // argument, not through the environment, so that the browser and the
-    // clip decoder do not inherit it.
-    std::vector<char*> args{argv[0]};
-    for (const std::string& word : options.toolkit)
-        args.push_back(const_cast<char*>(word.c_str()));
-    std::string platform = options.platform.empty()
-                               ? chooseQtPlatform({environment, waylandCompositorDecorates})
-                               : std::string();
-    char platformOption[] = "-platform";
-    if (!platform.empty()) {
-        args.push_back(platformOption);
-        args.push_back(platform.data());
-    }
-    args.push_back(nullptr);
+    std::string platform;
+    std::vector<char*> args = qtArguments(argv[0], options, platform);
     int qtArgc = static_cast<int>(args.size()) - 1;
     previousHandler = qInstallMessageHandler(displayCannotBeOpened);
     QApplication app(qtArgc, args.data());
@@ -121,45 +162,21 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     info.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
     info.supportAddress = ORRINVALE_SUPPORT_ADDRESS;
     QtMessageBoxes boxes;
-    // The sound back end waits for the first paint, and the clips are
-    // decoded as soon as it is there.
+    // The clips are decoded as soon as the sound back end is there.
     DeferredClipPlayer player(joinProgramPath(info.programFolder, files::kPluginFolder),
                               {info.programFolder + clips::kCorrect, info.programFolder + clips::kWrong,
                                info.programFolder + clips::kComplete});
     Services services{boxes, player, info, faults};
     // Practising what the player misses, where chosen; else nothing is kept.
-    std::unique_ptr<ProgressFile> progress;
-    std::unique_ptr<Practice> practiceMode;
+    std::optional<ProgressFile> progress;
+    std::unique_ptr<Practice> practice;
     if (options.practice) {
-        progress = std::make_unique<ProgressFile>(progressPath, std::cerr);
-        const QDate epoch(1970, 1, 1);
-        practiceMode = std::make_unique<Practice>(
-            *progress, PracticeClock{[epoch] { return static_cast<long>(epoch.daysTo(QDate::currentDate())); },
-                                     [] {
-                                         using namespace std::chrono;
-                                         return duration<double>(steady_clock::now().time_since_epoch()).count();
-                                     }});
-        services.rounds = practiceMode.get();
+        progress.emplace(progressPath, std::cerr);
+        practice = makePractice(*progress);
+        services.rounds = practice.get();
     }
     Board board(services);
-    Form1 window(board);
-    // A click on a name picks it up and a click on a state drops it there,
-    // for players who cannot drag (the desktop entry's "Play by clicking").
-    window.setClickToPlace(options.clickToPlace);
-    SkinFramework skin([&window](std::int64_t handle, const std::string& sheet) { window.applySkin(handle, sheet); },
-                       readPictureSize, qtReadsStyleSheet);
-    SeededRandom random;
-    DesktopLauncher launcher;
-
-    // The application title stays with the quiz's own boxes: handed to Qt as
-    // the display name, it would be appended to every window's title.
-    StartUp startUp{board, window, skin, random, launcher, secondsSinceMidnight, ORRINVALE_HOME_PAGE};
-    Form_Load(startUp);
-
-    QObject::connect(&window, &Form1::firstPainted, &window,
-                     [&player] { QTimer::singleShot(0, [&player] { player.load(); }); });
-    window.showCentred();
-    return app.exec();
+    return showWindow(board, player, options.clickToPlace, app);
 }
 
 } // namespace orrinvale
