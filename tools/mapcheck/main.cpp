@@ -151,37 +151,10 @@ bool saveOverlay(const QString& svg, const QString& out)
     return img.save(out);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// (a) and (b): how the drop regions judge each sample of the picture.
+// Returns (a), the share of the lower 48's rectangle area on their own state.
+double checkRegions(const Raster& raster, const Board& board)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const bool overlay = argc == 4 && std::string(argv[2]) == "--overlay";
-    if (argc != 2 && !overlay) {
-        std::fprintf(stderr, "usage: mapcheck <map.svg> [--overlay picture.png]\n");
-        return 2;
-    }
-    if (overlay && !saveOverlay(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[3]))) {
-        std::fprintf(stderr, "cannot write %s\n", argv[3]);
-        return 2;
-    }
-    Raster raster;
-    if (!loadRaster(QString::fromLocal8Bit(argv[1]), raster)) {
-        std::fprintf(stderr, "cannot read 50 states from %s\n", argv[1]);
-        return 2;
-    }
-
-    // The board as the quiz deals it, with the shipped state table: its drop
-    // regions judge each sample, and its names carry their states' codes.
-    const QuietBoard dealt(ORRINVALE_ASSETS);
-    if (!dealt.sound()) {
-        std::fprintf(stderr, "the shipped state table is not sound\n");
-        return 2;
-    }
-    const Board& board = dealt.board;
-
     long rectTotal = 0, rectOnOwn = 0;
     std::map<std::string, long> stateArea, stateJudgedRight;
     for (int py = 0; py < raster.height; ++py) {
@@ -225,18 +198,23 @@ int main(int argc, char* argv[])
         }
     }
     std::printf("\n    lower 48: mean %.1f %%, minimum %.1f %% (%s)\n", sum / counted, lowest, lowestState.c_str());
+    return a;
+}
 
+// (c): the placed names without a leader line that are centred on their
+// state. Map name i names the state of the state table's record i.
+int checkNames(const Raster& raster, const Board& board)
+{
     std::map<std::string, bool> hasLine;
-    for (const LeaderLine& l : kLeaderLines)
+    for (const LeaderLine& l : board.map().leaderLines)
         hasLine[std::string(l.code)] = true;
     int namesOnState = 0, namesChecked = 0;
     std::string misplaced;
-    // Map name i names the state of the state table's record i.
-    for (int i = 0; i < kStateCount; ++i) {
+    for (int i = 0; i < board.map().nameCount(); ++i) {
         const std::string code = trimSpaces(board.labels(i).tag);
         if (hasLine[code])
             continue;
-        const RectTw& box = kMapNames[std::size_t(i)].box;
+        const RectTw& box = board.map().placedNames[std::size_t(i)].box;
         ++namesChecked;
         if (raster.stateAt(box.left + box.width / 2.0, box.top + box.height / 2.0) == code)
             ++namesOnState;
@@ -245,20 +223,59 @@ int main(int argc, char* argv[])
     }
     std::printf("(c) map names without a leader line centred on their state: %d of %d%s%s\n", namesOnState,
                 namesChecked, misplaced.empty() ? "" : "; off:", misplaced.c_str());
+    return namesOnState;
+}
 
+// (d): the leader lines whose inner end lies in their state.
+int checkLines(const Raster& raster, const Board& board)
+{
     int linesIn = 0;
     std::string linesOut;
-    for (const LeaderLine& l : kLeaderLines) {
+    for (const LeaderLine& l : board.map().leaderLines) {
         const PointTw inner = l.stateEnd();
         if (raster.stateAt(inner.x + 0.5, inner.y + 0.5) == std::string(l.code))
             ++linesIn;
         else
             linesOut.append(" ").append(l.code);
     }
-    std::printf("(d) leader lines whose inner end lies in their state: %d of %d%s%s\n", linesIn, kLineCount,
-                linesOut.empty() ? "" : "; off:", linesOut.c_str());
+    std::printf("(d) leader lines whose inner end lies in their state: %d of %d%s%s\n", linesIn,
+                board.map().lineCount(), linesOut.empty() ? "" : "; off:", linesOut.c_str());
+    return linesIn;
+}
 
-    const bool ok = a >= 89.0 && namesOnState >= 40 && linesIn == kLineCount;
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const bool overlay = argc == 4 && std::string(argv[2]) == "--overlay";
+    if (argc != 2 && !overlay) {
+        std::fprintf(stderr, "usage: mapcheck <map.svg> [--overlay picture.png]\n");
+        return 2;
+    }
+    if (overlay && !saveOverlay(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[3]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[3]);
+        return 2;
+    }
+    Raster raster;
+    if (!loadRaster(QString::fromLocal8Bit(argv[1]), raster)) {
+        std::fprintf(stderr, "cannot read 50 states from %s\n", argv[1]);
+        return 2;
+    }
+
+    // The board as the quiz deals it, with the shipped state table: its drop
+    // regions judge each sample, and its names carry their states' codes.
+    const QuietBoard dealt(ORRINVALE_ASSETS);
+    if (!dealt.sound()) {
+        std::fprintf(stderr, "the shipped state table is not sound\n");
+        return 2;
+    }
+    const Board& board = dealt.board;
+    const double a = checkRegions(raster, board);
+    const int namesOnState = checkNames(raster, board);
+    const bool ok = a >= 89.0 && namesOnState >= 40 && checkLines(raster, board) == board.map().lineCount();
     std::printf("%s\n", ok ? "map check passed" : "map check FAILED");
     return ok ? 0 : 1;
 }
