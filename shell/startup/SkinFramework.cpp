@@ -17,16 +17,6 @@ namespace orrinvale {
 
 namespace {
 
-const char* kNotSupported = "Object doesn't support this property or method";
-
-template <class T>
-T argument(const std::vector<DispValue>& args, std::size_t k)
-{
-    if (k >= args.size() || !std::holds_alternative<T>(args[k]))
-        throw RuntimeError("Type mismatch");
-    return std::get<T>(args[k]);
-}
-
 bool validUtf8(const std::string& s)
 {
     std::size_t i = 0;
@@ -175,39 +165,11 @@ void SkinFramework::load(const std::string& path)
     loaded_ = true;
 }
 
-DispValue SkinFramework::invoke(int dispId, CallKind kind, const std::vector<DispValue>& args)
+void SkinFramework::applyTo(std::int64_t windowHandle)
 {
-    switch (dispId) {
-    case skin::kLoadSkin:
-        if (kind != CallKind::Method)
-            break;
-        load(argument<std::string>(args, 0));
-        return true;
-    case skin::kFlags:
-        if (kind == CallKind::PropertyGet)
-            return flags_;
-        if (kind == CallKind::PropertyPut) {
-            flags_ = argument<std::int32_t>(args, 0);
-            return {};
-        }
-        break;
-    case skin::kOption5:
-    case skin::kOption10:
-        if (kind != CallKind::PropertyPut)
-            break;
-        (dispId == skin::kOption5 ? option5_ : option10_) = argument<bool>(args, 0);
-        return {};
-    case skin::kApplyWindow:
-        if (kind != CallKind::Method)
-            break;
-        if (!loaded_)
-            throw RuntimeError("No skin has been loaded");
-        applier_(argument<std::int32_t>(args, 0), styleSheet_);
-        return true;
-    default:
-        break;
-    }
-    throw RuntimeError(kNotSupported);
+    if (!loaded_)
+        throw RuntimeError("No skin has been loaded");
+    applier_(windowHandle, styleSheet_);
 }
 
 } // namespace orrinvale

@@ -7,26 +7,20 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace orrinvale {
 
-using DispValue = std::variant<std::monostate, std::int32_t, bool, std::string>;
-enum class CallKind { Method, PropertyGet, PropertyPut };
-
+// The skin engine as the window's load uses it: a skin file is loaded, then
+// applied to the window. Each raises a RuntimeError that says what is wrong.
 class SkinEngine {
 public:
     virtual ~SkinEngine() = default;
-    virtual DispValue invoke(int dispId, CallKind kind, const std::vector<DispValue>& args) = 0;
+    virtual void load(const std::string& path) = 0;
+    virtual void applyTo(std::int64_t windowHandle) = 0;
 };
 
 namespace skin {
-inline constexpr int kApplyWindow = 3;   // method: window handle
-inline constexpr int kLoadSkin = 2;      // method: file path, ini name
-inline constexpr int kFlags = 1;         // property: 32-bit flags
-inline constexpr int kOption5 = 5;       // property: boolean option
-inline constexpr int kOption10 = 10;     // property: boolean option
 inline constexpr std::size_t kMaxFileBytes = 1 << 20;
 // A picture a skin names: a plain file of at most this size, and all the
 // pictures of a skin together of at most as many pixels as four windows at
@@ -56,22 +50,20 @@ public:
     {
     }
 
-    DispValue invoke(int dispId, CallKind kind, const std::vector<DispValue>& args) override;
+    // A failing load leaves no skin loaded.
+    void load(const std::string& path) override;
+    // Raises a RuntimeError when no skin is loaded.
+    void applyTo(std::int64_t windowHandle) override;
 
     const std::string& styleSheet() const { return styleSheet_; }
-    std::int32_t flags() const { return flags_; }
 
 private:
-    void load(const std::string& path);
 
     Applier applier_;
     PictureSizer sizer_;
     SheetVerdict verdict_;
     std::string styleSheet_;
     bool loaded_ = false;
-    std::int32_t flags_ = 0;
-    bool option5_ = false;
-    bool option10_ = false;
 };
 
 // Reads a skin file: UTF-8 text of at most kMaxFileBytes, not empty.

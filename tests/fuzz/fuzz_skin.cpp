@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string applied;
     SkinFramework engine([&applied](std::int64_t, const std::string& sheet) { applied = sheet; }, pngSize);
     try {
-        engine.invoke(skin::kLoadSkin, CallKind::Method, {path.string(), std::string()});
-        engine.invoke(skin::kApplyWindow, CallKind::Method, {std::int32_t{1}});
+        engine.load(path.string());
+        engine.applyTo(1);
         // What reaches Qt is a sheet the check reads back unchanged.
         if (applied.find('\0') != std::string::npos || checkedSkinSheet(applied) != applied)
             std::abort();

@@ -35,8 +35,8 @@ struct Skin {
     {
         folder.write("x/o.cjs", sheet);
         try {
-            engine.invoke(skin::kLoadSkin, CallKind::Method, {(folder / "x/o.cjs").string(), std::string()});
-            engine.invoke(skin::kApplyWindow, CallKind::Method, {std::int32_t{1}});
+            engine.load((folder / "x/o.cjs").string());
+            engine.applyTo(1);
             return applied;
         } catch (const RuntimeError& e) {
             const std::string what = e.what();
@@ -104,7 +104,7 @@ TEST(SkinPictures, WithoutASizerNoPictureLoads)
     folder.write("x/a.png", "png");
     folder.write("x/o.cjs", "QPushButton { image: url(a.png); }");
     SkinFramework engine([](std::int64_t, const std::string&) {});
-    EXPECT_THROW(engine.invoke(skin::kLoadSkin, CallKind::Method, {(folder / "x/o.cjs").string(), std::string()}),
+    EXPECT_THROW(engine.load((folder / "x/o.cjs").string()),
                  RuntimeError);
 }
 

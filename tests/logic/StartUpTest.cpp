@@ -15,25 +15,21 @@ using namespace orrinvale::testing;
 
 namespace {
 
-struct Call {
-    int id;
-    CallKind kind;
-    std::vector<DispValue> args;
-};
-
+// Keeps what the load asks of the skin engine: "load PATH", "apply HANDLE".
 class FakeSkinEngine : public SkinEngine {
 public:
-    DispValue invoke(int id, CallKind kind, const std::vector<DispValue>& args) override
+    void load(const std::string& path) override { call("load " + path); }
+    void applyTo(std::int64_t handle) override { call("apply " + std::to_string(handle)); }
+    std::vector<std::string> calls;
+    std::string failOn;  // the call's first word
+
+private:
+    void call(const std::string& what)
     {
-        calls.push_back({id, kind, args});
-        if (failOn == id)
+        calls.push_back(what);
+        if (what.rfind(failOn + ' ', 0) == 0)
             throw RuntimeError("The skin engine refused the call");
-        if (id == skin::kFlags && kind == CallKind::PropertyGet)
-            return std::int32_t{0x40};
-        return {};
     }
-    std::vector<Call> calls;
-    int failOn = -1;
 };
 
 struct Load : BoardFixture {
@@ -199,28 +195,14 @@ TEST(ApplySkin, AbsentSkinChangesNothing)
     }
 }
 
-TEST(ApplySkin, PresentSkinRecoloursAndMakesTheSixCallsInOrder)
+TEST(ApplySkin, PresentSkinRecoloursLoadsTheFileAndAppliesItToTheWindow)
 {
     Load l;
     l.folder.write(files::kSkin, "QPushButton { color: navy; }");
     ApplySkin(l.board, l.engine, l.window);
     EXPECT_EQ(l.board.backColor, layout::kButtonFace);
-    ASSERT_EQ(l.engine.calls.size(), 6u);
-    const auto& c = l.engine.calls;
-    const std::string path = l.board.programFile(files::kSkin);
-    EXPECT_EQ(c[0].id, 2);
-    EXPECT_EQ(c[0].kind, CallKind::Method);
-    EXPECT_EQ(c[0].args, (std::vector<DispValue>{path, std::string()}));
-    EXPECT_EQ(c[1].id, 1);
-    EXPECT_EQ(c[1].kind, CallKind::PropertyGet);
-    EXPECT_EQ(c[2].id, 1);
-    EXPECT_EQ(c[2].args, std::vector<DispValue>{std::int32_t{0x41}});
-    EXPECT_EQ(c[3].id, 5);
-    EXPECT_EQ(c[3].args, std::vector<DispValue>{true});
-    EXPECT_EQ(c[4].id, 10);
-    EXPECT_EQ(c[4].args, std::vector<DispValue>{true});
-    EXPECT_EQ(c[5].id, 3);
-    EXPECT_EQ(c[5].args, std::vector<DispValue>{std::int32_t{4242}});
+    EXPECT_EQ(l.engine.calls,
+              (std::vector<std::string>{"load " + l.board.programFile(files::kSkin), "apply 4242"}));
 
     // After the whole load the board is white again.
     Load full;
@@ -233,10 +215,10 @@ TEST(ApplySkin, EngineErrorIsReportedAt100AndStartUpGoesOn)
 {
     Load l;
     l.folder.write(files::kSkin, "QPushButton { color: navy; }");
-    l.engine.failOn = 5;
+    l.engine.failOn = "load";
     l.run();
     EXPECT_EQ(l.boxes.reportedLines(), std::vector<int>{100});
-    EXPECT_EQ(l.engine.calls.size(), 4u);  // the routine ended at the failing call
+    EXPECT_EQ(l.engine.calls.size(), 1u);  // the routine ended at the failing call
     EXPECT_EQ(l.board.backColor, layout::kWhite);
     EXPECT_EQ(l.window.caption, "Orrinvale");
 }
@@ -247,38 +229,32 @@ TEST(SkinFramework, LoadsStyleSheetsAndRejectsWhatItCannotRead)
     std::int64_t appliedTo = 0;
     std::string appliedSheet;
     SkinFramework engine([&](std::int64_t h, const std::string& s) { appliedTo = h; appliedSheet = s; });
-    EXPECT_THROW(engine.invoke(3, CallKind::Method, {std::int32_t{7}}), RuntimeError);  // nothing loaded yet
+    EXPECT_THROW(engine.applyTo(7), RuntimeError);  // nothing loaded yet
 
     folder.write("good.cjs", "QPushButton { color: navy; }");
-    engine.invoke(2, CallKind::Method, {(folder / "good.cjs").string(), std::string()});
-    engine.invoke(1, CallKind::PropertyPut, {std::int32_t{3}});
-    EXPECT_EQ(std::get<std::int32_t>(engine.invoke(1, CallKind::PropertyGet, {})), 3);
-    engine.invoke(3, CallKind::Method, {std::int32_t{7}});
+    engine.load((folder / "good.cjs").string());
+    engine.applyTo(7);
     EXPECT_EQ(appliedTo, 7);
     EXPECT_EQ(appliedSheet, "QPushButton { color: navy; }");
 
     // A skin that would relabel a button loads nothing.
     folder.write("hostile.cjs", "#PushButton1 { qproperty-text: \"Quit?\"; }");
     try {
-        engine.invoke(2, CallKind::Method, {(folder / "hostile.cjs").string(), std::string()});
+        engine.load((folder / "hostile.cjs").string());
         ADD_FAILURE() << "a hostile skin was loaded";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(std::string(e.what()), "The skin file " + (folder / "hostile.cjs").string() +
                                              " cannot be used: line 1: qproperty-text changes more than the look "
                                              "of the window");
     }
-    EXPECT_THROW(engine.invoke(3, CallKind::Method, {std::int32_t{7}}), RuntimeError);
-
-    EXPECT_THROW(engine.invoke(99, CallKind::Method, {}), RuntimeError);
-    EXPECT_THROW(engine.invoke(5, CallKind::PropertyGet, {}), RuntimeError);
-    EXPECT_THROW(engine.invoke(1, CallKind::PropertyPut, {std::string("x")}), RuntimeError);
+    EXPECT_THROW(engine.applyTo(7), RuntimeError);
 
     folder.write("empty.cjs", "");
     folder.write("binary.cjs", std::string("\xff\xfe\0\x01", 4));
     std::filesystem::create_directory(folder / "dir.cjs");
     for (const char* bad : {"empty.cjs", "binary.cjs", "dir.cjs", "missing.cjs"}) {
         try {
-            engine.invoke(2, CallKind::Method, {(folder / bad).string(), std::string()});
+            engine.load((folder / bad).string());
             ADD_FAILURE() << bad << " was loaded";
         } catch (const RuntimeError& e) {
             EXPECT_NE(std::string(e.what()).find("cannot be read"), std::string::npos) << e.what();
