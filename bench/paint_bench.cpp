@@ -4,7 +4,7 @@
 #include "Board.h"
 #include "ErrorReport.h"
 #include "ErrorTrap.h"
-#include "Form1.h"
+#include "QuizWindow.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -34,7 +34,7 @@ struct Quiz {
     AppInfo app{ORRINVALE_ASSETS, "Orrinvale", ""};
     Services services{boxes, player, app};
     Board board{services};
-    Form1 form{board};
+    QuizWindow form{board};
     Quiz()
     {
         ErrorTrap trap(services, origin::kFormLoad);
@@ -99,7 +99,7 @@ void BM_DropAndRepaint(benchmark::State& state)
         const RectTw name = layout::nameBox(i);
         PointTw drop{};
         for (const auto& [j, region] : q.board.regions()) {
-            if (region.tag == q.board.labels(i).tag && q.board.regionAt({region.box.left + 7, region.box.top + 7}) == j) {
+            if (region.tag == q.board.panelName(i).tag && q.board.regionAt({region.box.left + 7, region.box.top + 7}) == j) {
                 drop = {region.box.left + 7, region.box.top + 7};
                 break;
             }

@@ -45,7 +45,7 @@ public:
         if (!stop_)
             return {};
         if (t == QAccessible::Name) {
-            const QString name = isNames(stop_) ? shownCaption(stop_->play().board().labels(item_).caption)
+            const QString name = isNames(stop_) ? shownCaption(stop_->play().board().panelName(item_).caption)
                                                 : QString::fromStdString(texts::stateName(stop_->play(), item_));
             // Without announcements, a result told where the focus stays is
             // heard as the focused item's new name.

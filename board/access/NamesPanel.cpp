@@ -53,7 +53,7 @@ void NamesPanel::paintMarks(QPainter& p)
 {
     const int current = currentItem();
     if (hasFocus() && play().grid().unplaced(current))
-        paintFocusedName(p, itemBox(current), shownCaption(play().board().labels(current).caption));
+        paintFocusedName(p, itemBox(current), shownCaption(play().board().panelName(current).caption));
     if (const auto held = play().held())
         paintDraggedOutline(p, itemBox(*held));
 }

@@ -27,7 +27,7 @@ class StateMapView;
 class PlayAccess : public QObject {
     Q_OBJECT
 public:
-    // `focusHolder` is Text1; the new stops come after `lastStop` in the tab
+    // `focusHolder` is the window's first stop; the new stops come after `lastStop` in the tab
     // order; `buttons` get the ring when the keyboard reaches them.
     PlayAccess(QWidget* window, Board& board, QWidget* focusHolder, QWidget* lastStop,
                const std::vector<QWidget*>& buttons);
@@ -55,7 +55,8 @@ public:
     void switchStop();
 
 protected:
-    // Text1 only holds the first focus: what is typed there goes to the names.
+    // The focus holder only holds the first focus: what is typed there goes
+    // to the names.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

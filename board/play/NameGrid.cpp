@@ -14,7 +14,7 @@ char lower(char c)
 
 bool NameGrid::unplaced(int index) const
 {
-    return index >= 0 && index < board_.map().nameCount() && board_.labels(index).visible;
+    return index >= 0 && index < board_.map().nameCount() && board_.panelName(index).visible;
 }
 
 int NameGrid::first() const
@@ -83,7 +83,7 @@ int NameGrid::nextStartingWith(int index, char letter) const
 {
     for (int k = 1; k <= board_.map().nameCount(); ++k) {
         const int i = ((index < 0 ? -1 : index) + k) % board_.map().nameCount();
-        const std::string& caption = board_.labels(i).caption;
+        const std::string& caption = board_.panelName(i).caption;
         if (unplaced(i) && !caption.empty() && lower(caption.front()) == lower(letter))
             return i;
     }

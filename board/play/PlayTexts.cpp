@@ -25,7 +25,7 @@ std::string stateName(const KeyboardPlay& play, int state)
     if (state < 0 || state >= play.map().size())
         return {};
     if (const auto name = placedNameOn(play.board(), play.map().state(state)))
-        return std::string(layout::shownPart(play.board().labels(*name).caption));
+        return std::string(layout::shownPart(play.board().panelName(*name).caption));
     return "Unnamed state " + std::to_string(state + 1);
 }
 
@@ -58,7 +58,7 @@ std::string whereabouts(const KeyboardPlay& play, int state)
     int unnamed = 0;
     for (const int n : near) {
         if (const auto name = placedNameOn(play.board(), map.state(n)))
-            placed.emplace_back(layout::shownPart(play.board().labels(*name).caption));
+            placed.emplace_back(layout::shownPart(play.board().panelName(*name).caption));
         else
             ++unnamed;
     }
@@ -93,7 +93,7 @@ std::string resultText(const KeyboardPlay& play, const Reaction& reaction)
         return "No name is held: pick one up in the state names first";
     if (reaction.name < 0)
         return {};
-    const std::string name(layout::shownPart(play.board().labels(reaction.name).caption));
+    const std::string name(layout::shownPart(play.board().panelName(reaction.name).caption));
     switch (reaction.kind) {
     case Reaction::PickedUp: return name + " picked up: choose its state on the map";
     case Reaction::LetGo: return name + " let go";

@@ -322,7 +322,7 @@ std::optional<int> StateMap::stateOfRegion(int region) const
 std::optional<int> placedNameOn(const Board& board, const MapState& state)
 {
     for (int i = 0; i < board.map().nameCount(); ++i) {
-        if (board.maplabelVisible(i) && trimSpaces(board.labels(i).tag) == state.code)
+        if (board.placedNameShown(i) && trimSpaces(board.panelName(i).tag) == state.code)
             return i;
     }
     return std::nullopt;

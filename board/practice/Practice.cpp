@@ -10,7 +10,7 @@ namespace orrinvale {
 
 std::string practiceKey(const Board& board, int name)
 {
-    return trimSpaces(board.labels(name).tag);
+    return trimSpaces(board.panelName(name).tag);
 }
 
 Practice::Practice(ProgressStore& store, PracticeClock clock) : store_(store), clock_(std::move(clock))
@@ -97,7 +97,7 @@ void Practice::congratulated(Board& board)
 {
     Services& services = board.services();
     services.boxes.show(services.app.title,
-                        roundSummaryText(summary_, [&](int name) { return trimSpaces(board.labels(name).caption); }),
+                        roundSummaryText(summary_, [&](int name) { return trimSpaces(board.panelName(name).caption); }),
                         BoxIcon::None);
 }
 

@@ -8,49 +8,49 @@
 namespace orrinvale {
 
 Board::Board(Services& services, const BoardMap& map)
-    : services_(services), map_(map), labels_(static_cast<std::size_t>(map.nameCount())),
-      maplabels_(labels_.size()),
+    : services_(services), map_(map), panelNames_(static_cast<std::size_t>(map.nameCount())),
+      placedNames_(panelNames_.size()),
       lineVisible_(static_cast<std::size_t>(map.lineCount()), 1)  // visible as laid out, until the first deal
 {
-    piccoor_.emplace(0, Region{});
+    regions_.emplace(0, Region{});
 }
 
-NameLabel& Board::labels(long long index)
+PanelName& Board::panelName(long long index)
 {
     if (index < 0 || index >= map_.nameCount())
         throw RuntimeError(errors::missingElement(index));
-    return labels_[static_cast<std::size_t>(index)];
+    return panelNames_[static_cast<std::size_t>(index)];
 }
 
-const NameLabel& Board::labels(long long index) const
+const PanelName& Board::panelName(long long index) const
 {
-    return const_cast<Board*>(this)->labels(index);
+    return const_cast<Board*>(this)->panelName(index);
 }
 
-MapLabel& Board::maplabel(long long index)
+PlacedName& Board::placedName(long long index)
 {
     if (index < 0 || index >= map_.nameCount())
         throw RuntimeError(errors::missingElement(index));
-    return maplabels_[static_cast<std::size_t>(index)];
+    return placedNames_[static_cast<std::size_t>(index)];
 }
 
-Region& Board::piccoor(long long index)
+Region& Board::region(long long index)
 {
-    const auto it = piccoor_.find(static_cast<int>(index));
-    if (index < 0 || index > INT16_MAX || it == piccoor_.end())
+    const auto it = regions_.find(static_cast<int>(index));
+    if (index < 0 || index > INT16_MAX || it == regions_.end())
         throw RuntimeError(errors::missingElement(index));
     return it->second;
 }
 
 void Board::loadRegion(int index)
 {
-    if (piccoor_.count(index))
+    if (regions_.count(index))
         throw RuntimeError("Object already loaded");
     // A new element starts as a copy of element 0, hidden.
-    Region copy = piccoor(0);
+    Region copy = region(0);
     copy.visible = false;
     copy.zOrder = 0;
-    piccoor_.emplace(index, copy);
+    regions_.emplace(index, copy);
 }
 
 void Board::bringToFront(Region& region)
@@ -68,15 +68,15 @@ void Board::playClip(const char* relativePath)
     services_.player.play(services_.app.programFolder + relativePath);
 }
 
-void Board::PushButton1_Click()
+void Board::restart()
 {
     if (services_.boxes.anyOpen())
         return;
     ErrorTrap trap(services_, origin::kRestart);
     trap.step(100, [&] { placedCount = 0; });
     for (std::int16_t i = 0; i < map_.nameCount(); ++i) {  // line 102
-        trap.step(104, [&] { maplabel(i).visible = false; });
-        trap.step(106, [&] { labels(i).visible = true; });
+        trap.step(104, [&] { placedName(i).visible = false; });
+        trap.step(106, [&] { panelName(i).visible = true; });
     }
     for (int k = 0; k < map_.lineCount(); ++k)  // Line1 at 108 ... Line8 at 122
         trap.step(108 + 2 * k, [&] { lineVisible_[static_cast<std::size_t>(k)] = false; });
@@ -85,7 +85,7 @@ void Board::PushButton1_Click()
         services_.rounds->dealt(*this);
 }
 
-void Board::PushButton2_Click(WindowHost& window)
+void Board::exitQuiz(WindowHost& window)
 {
     if (services_.boxes.anyOpen())
         return;
@@ -97,7 +97,7 @@ std::optional<int> Board::regionAt(PointTw p) const
 {
     std::optional<int> front;
     int frontZ = 0;
-    for (const auto& [index, region] : piccoor_) {
+    for (const auto& [index, region] : regions_) {
         if (!region.visible || !region.box.contains(p))
             continue;
         if (!front || region.zOrder >= frontZ) {
@@ -111,7 +111,7 @@ std::optional<int> Board::regionAt(PointTw p) const
 std::optional<int> Board::nameAt(PointTw p) const
 {
     for (int i = map_.nameCount() - 1; i >= 0; --i) {
-        if (labels_[static_cast<std::size_t>(i)].visible && nameBox(i).contains(p))
+        if (panelNames_[static_cast<std::size_t>(i)].visible && nameBox(i).contains(p))
             return i;
     }
     return std::nullopt;

@@ -20,20 +20,21 @@ namespace orrinvale {
 
 class ErrorTrap;
 
-// A draggable name of the panel (`labels`).
-struct NameLabel {
+// A draggable name of the panel. Until the state table fills it, it reads
+// "Label3": a missing record shows so.
+struct PanelName {
     std::string caption{layout::kNamePlaceholder};
     std::string tag;
     bool visible = true;
-    bool pushPinDragIcon = false;  // the drag icon, once taken from Image2
+    bool dragShowsPushPin = false;  // from its first move over a name, for the rest of the drag
 };
 
-// A name drawn at its state's place on the map (`maplabel`).
-struct MapLabel {
+// A name drawn at its state's place on the map once placed.
+struct PlacedName {
     bool visible = false;
 };
 
-// A drop region on the map (`piccoor`): a picture-less image.
+// A drop region on the map: a rectangle that takes the names of its state.
 struct Region {
     RectTw box = layout::kLaidOutRegion;
     std::string tag;
@@ -52,12 +53,12 @@ public:
     Board& operator=(const Board&) = delete;
 
     // Control arrays. An index without an element raises a RuntimeError.
-    NameLabel& labels(long long index);
-    const NameLabel& labels(long long index) const;
-    MapLabel& maplabel(long long index);
-    bool maplabelVisible(int index) const { return maplabels_.at(static_cast<std::size_t>(index)).visible; }
-    Region& piccoor(long long index);
-    const std::map<int, Region>& regions() const { return piccoor_; }
+    PanelName& panelName(long long index);
+    const PanelName& panelName(long long index) const;
+    PlacedName& placedName(long long index);
+    bool placedNameShown(int index) const { return placedNames_.at(static_cast<std::size_t>(index)).visible; }
+    Region& region(long long index);
+    const std::map<int, Region>& regions() const { return regions_; }
     bool lineVisible(int index) const { return lineVisible_.at(static_cast<std::size_t>(index)) != 0; }
     bool mapVisible() const { return mapVisible_; }
     const BoardMap& map() const { return map_; }
@@ -73,9 +74,9 @@ public:
     // Board set-up, the last steps of the window's load (lines 126 to 170).
     void setUp(ErrorTrap& formLoadTrap);
     // Restart: deals the board.
-    void PushButton1_Click();
+    void restart();
     // Exit: closes the window.
-    void PushButton2_Click(WindowHost& window);
+    void exitQuiz(WindowHost& window);
 
     // True when the name was taken from the panel: placed on the map. Two
     // hands may carry one name (the mouse and the keys); once one of them has
@@ -86,15 +87,15 @@ public:
     void placeAhead(int source);
 
     // Drag and drop on the names of the panel and on the drop regions.
-    void labels_DragOver(int index, int source);
-    void labels_DragDrop(int index, int source);
+    void dragOverName(int index, int source);
+    void dropOnName(int index, int source);
     // The verdict on the name `source` dropped on the drop region `index`.
     DropResult dropOnRegion(std::int16_t index, int source);
 
     // Pointer feedback.
-    void Form_MouseMove();
-    void PushButton1_MouseMove();
-    void PushButton2_MouseMove();
+    void pointerOverWindow();
+    void pointerOverRestart();
+    void pointerOverExit();
 
     // Hit tests in client twips: the front-most visible region, or name.
     std::optional<int> regionAt(PointTw p) const;
@@ -119,10 +120,10 @@ private:
 
     Services& services_;
     const BoardMap& map_;
-    std::vector<NameLabel> labels_;
-    std::vector<MapLabel> maplabels_;
+    std::vector<PanelName> panelNames_;
+    std::vector<PlacedName> placedNames_;
     std::vector<char> lineVisible_;  // char, not bool: each one a value of its own
-    std::map<int, Region> piccoor_;
+    std::map<int, Region> regions_;
     bool mapVisible_ = true;
     int topZ_ = 0;
 };

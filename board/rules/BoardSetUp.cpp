@@ -18,7 +18,7 @@ void Board::setUp(ErrorTrap& trap)
     trap.step(128, [&] { placedCount = 0; });
     readStateTable(trap);
     loadRegions(trap);
-    trap.step(170, [&] { PushButton1_Click(); });
+    trap.step(170, [&] { restart(); });
 }
 
 void Board::readStateTable(ErrorTrap& trap)
@@ -54,11 +54,11 @@ void Board::readStateTable(ErrorTrap& trap)
             return fields[k];
         };
         trap.step(140, [&] {
-            NameLabel& slot = labels(n);
+            PanelName& slot = panelName(n);
             slot.caption = std::move(field(0));
         });
         trap.step(142, [&] {
-            NameLabel& slot = labels(n);
+            PanelName& slot = panelName(n);
             slot.tag = std::move(field(1));
         });
         trap.step(144, [&] {
@@ -76,13 +76,13 @@ void Board::loadRegions(ErrorTrap& trap)
         const layout::HitRect& shape = map_.regions[static_cast<std::size_t>(j)];
         if (trap.test(150, [&] { return j > 0; }))
             trap.step(152, [&] { loadRegion(j); });
-        trap.step(154, [&] { piccoor(j).box.left = shape.box.left; });
-        trap.step(156, [&] { piccoor(j).box.top = shape.box.top; });
-        trap.step(158, [&] { piccoor(j).box.width = shape.box.width; });
-        trap.step(160, [&] { piccoor(j).box.height = shape.box.height; });
-        trap.step(162, [&] { piccoor(j).tag = std::string(shape.tag); });
-        trap.step(166, [&] { piccoor(j).visible = true; });
-        trap.step(168, [&] { bringToFront(piccoor(j)); });
+        trap.step(154, [&] { region(j).box.left = shape.box.left; });
+        trap.step(156, [&] { region(j).box.top = shape.box.top; });
+        trap.step(158, [&] { region(j).box.width = shape.box.width; });
+        trap.step(160, [&] { region(j).box.height = shape.box.height; });
+        trap.step(162, [&] { region(j).tag = std::string(shape.tag); });
+        trap.step(166, [&] { region(j).visible = true; });
+        trap.step(168, [&] { bringToFront(region(j)); });
     }
 }
 

@@ -35,7 +35,7 @@ void DragAndDrop::move(PointTw p)
     pointer_ = p;
     const DropTarget target = dropTargetAt(board_, p);
     if (target.kind == DropTarget::Name)
-        board_.labels_DragOver(target.index, *source_);
+        board_.dragOverName(target.index, *source_);
 }
 
 DropResult DragAndDrop::release(PointTw p)
@@ -49,7 +49,7 @@ DropResult DragAndDrop::release(PointTw p)
     if (target.kind == DropTarget::Region)
         return board_.dropOnRegion(static_cast<std::int16_t>(target.index), source);
     if (target.kind == DropTarget::Name)
-        board_.labels_DragDrop(target.index, source);
+        board_.dropOnName(target.index, source);
     return {};
 }
 
@@ -64,7 +64,7 @@ RectTw DragAndDrop::outline() const
 
 bool DragAndDrop::showsPushPin() const
 {
-    return source_ && board_.labels(*source_).pushPinDragIcon;
+    return source_ && board_.panelName(*source_).dragShowsPushPin;
 }
 
 } // namespace orrinvale

@@ -8,31 +8,31 @@
 
 namespace orrinvale {
 
-void Board::labels_DragOver(int /*index*/, int source)
+void Board::dragOverName(int /*index*/, int source)
 {
-    labels(source).pushPinDragIcon = true;
+    panelName(source).dragShowsPushPin = true;
 }
 
 bool Board::takenFromPanel(int source) const
 {
     // A source that is no name at all is left to the verdict, which reports it.
-    return source >= 0 && source < map_.nameCount() && !labels_[static_cast<std::size_t>(source)].visible;
+    return source >= 0 && source < map_.nameCount() && !panelNames_[static_cast<std::size_t>(source)].visible;
 }
 
-void Board::labels_DragDrop(int /*index*/, int source)
+void Board::dropOnName(int /*index*/, int source)
 {
     if (takenFromPanel(source))
         return;  // placed meanwhile: it stays on the map
-    labels(source).visible = true;
+    panelName(source).visible = true;
 }
 
 void Board::placeAhead(int source)
 {
     if (takenFromPanel(source))
         return;
-    NameLabel& name = labels(source);
+    PanelName& name = panelName(source);
     name.visible = false;
-    maplabel(source).visible = true;
+    placedName(source).visible = true;
     for (int k = 0; k < map_.lineCount(); ++k) {
         if (name.tag == map_.leaderLines[static_cast<std::size_t>(k)].code) {
             lineVisible_[static_cast<std::size_t>(k)] = true;
@@ -52,10 +52,10 @@ DropResult Board::dropOnRegion(std::int16_t index, int source)
     ErrorTrap trap(services_, origin::kDropVerdict);
 
     const bool correct = trap.test(108, [&] {
-        return trimSpaces(piccoor(index).tag) == trimSpaces(labels(source).tag);
+        return trimSpaces(region(index).tag) == trimSpaces(panelName(source).tag);
     });
     if (!correct) {
-        trap.step(158, [&] { labels(source).visible = true; });
+        trap.step(158, [&] { panelName(source).visible = true; });
         trap.step(160, [&] { playClip(clips::kWrong); });
         const DropResult wrong{DropResult::Wrong};
         if (services_.rounds)
@@ -74,19 +74,19 @@ DropResult Board::dropOnRegion(std::int16_t index, int source)
     trap.step(154, [&] { services_.boxes.show(services_.app.title, kCongratulations, BoxIcon::None); });
     if (services_.rounds)
         services_.rounds->congratulated(*this);
-    trap.step(156, [&] { PushButton1_Click(); });
+    trap.step(156, [&] { restart(); });
     right.completed = true;
     return right;
 }
 
 void Board::placeRightly(ErrorTrap& trap, int source)
 {
-    trap.step(110, [&] { labels(source).visible = false; });
-    trap.step(112, [&] { maplabel(source).visible = true; });
+    trap.step(110, [&] { panelName(source).visible = false; });
+    trap.step(112, [&] { placedName(source).visible = true; });
 
     // The leader line is chosen on the tag as stored, untrimmed.
     std::string tag;
-    trap.step(114, [&] { tag = labels(source).tag; });
+    trap.step(114, [&] { tag = panelName(source).tag; });
     for (int k = 0; k < map_.lineCount(); ++k) {
         const int line = 114 + 4 * k;  // "CT" at 114 ... "VT" at 142
         if (trap.test(line, [&] { return tag == map_.leaderLines[static_cast<std::size_t>(k)].code; })) {

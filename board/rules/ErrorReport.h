@@ -8,7 +8,9 @@ namespace orrinvale {
 
 inline constexpr std::string_view kErrorBoxTitle = "Application Error";
 
-// Origin texts naming each trapped handler in the report.
+// Origin texts naming each trapped handler in the report. They keep the
+// handlers' first names (Form1, PushButton1_Click, piccoor_DragDrop): a
+// player's screenshot of the box says where it came from in those words.
 namespace origin {
 inline constexpr const char* kFormLoad = "in Orrinvale2021/08/31.Form1.Form_Load ";
 inline constexpr const char* kRestart = "in Orrinvale2021/08/31.Form1.PushButton1_Click ";

@@ -25,7 +25,7 @@ inline constexpr RectTw kExitButton{240, 7520, 1755, 405};     // PushButton2
 inline constexpr RectTw kInstructionsTitle{240, 7950, 1785, 255};  // Label1
 inline constexpr RectTw kInstructionsText{240, 8220, 1785, 765};   // Label2
 inline constexpr RectTw kFocusHolder{12360, 8040, 1695, 885};      // Text1, off screen
-inline constexpr RectTw kLaidOutRegion{120, 6480, 765, 225};       // piccoor(0) before set-up
+inline constexpr RectTw kLaidOutRegion{120, 6480, 765, 225};       // region(0) before set-up
 
 inline constexpr std::string_view kCaption = "Orrinvale";
 inline constexpr std::string_view kRestartCaption = "Restart";
@@ -81,7 +81,7 @@ extern const std::array<HitRect, kRegionCount> kHitRects;
 // fill it.
 std::string_view shownPart(std::string_view caption);
 
-// Box of the draggable name labels(i): five columns of ten, column-major.
+// Box of the draggable name panelName(i): five columns of ten, column-major.
 RectTw nameBox(int index);
 
 // Painting order of the window's windowless controls, back to front.

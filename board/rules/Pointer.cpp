@@ -11,9 +11,9 @@ void Board::setPointerUnlessBusy(int value)
     mousePointer = value;
 }
 
-void Board::Form_MouseMove() { setPointerUnlessBusy(kDefaultPointer); }
-void Board::PushButton1_MouseMove() { setPointerUnlessBusy(kCustomPointer); }
-void Board::PushButton2_MouseMove() { setPointerUnlessBusy(kCustomPointer); }
+void Board::pointerOverWindow() { setPointerUnlessBusy(kDefaultPointer); }
+void Board::pointerOverRestart() { setPointerUnlessBusy(kCustomPointer); }
+void Board::pointerOverExit() { setPointerUnlessBusy(kCustomPointer); }
 
 bool Board::isBareArea(PointTw p) const
 {
@@ -29,7 +29,7 @@ bool Board::isBareArea(PointTw p) const
     if (regionAt(p) || nameAt(p))
         return false;
     for (int i = 0; i < map_.nameCount(); ++i) {
-        if (maplabels_[static_cast<std::size_t>(i)].visible &&
+        if (placedNames_[static_cast<std::size_t>(i)].visible &&
             map_.placedNames[static_cast<std::size_t>(i)].box.contains(p))
             return false;
     }

@@ -135,7 +135,7 @@ void BoardPainter::paintNames(QPainter& p, int first, int last)
     p.setPen(Qt::white);
     p.setFont(pixelFont("Arial", layout::kNameFontPx, true));
     for (int i = first; i <= last; ++i) {
-        const NameLabel& name = board_.labels(i);
+        const PanelName& name = board_.panelName(i);
         if (!name.visible)
             continue;
         const QRect box = pixelRect(board_.nameBox(i));
@@ -151,7 +151,7 @@ void BoardPainter::paintMapNames(QPainter& p, const QPalette& palette, int first
     p.setPen(resolveColour(layout::kButtonText, palette));
     p.setFont(pixelFont("Arial Narrow", layout::kMapNameFontPx, false));
     for (int i = first; i <= last; ++i) {
-        if (!board_.maplabelVisible(i))
+        if (!board_.placedNameShown(i))
             continue;
         const layout::MapName& name = board_.map().placedNames[static_cast<std::size_t>(i)];
         const QRect box = pixelRect(name.box);

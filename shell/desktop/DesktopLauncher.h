@@ -1,7 +1,7 @@
 // Opens the home page in the desktop's browser, started detached.
 #pragma once
 
-#include "Main.h"
+#include "SharedRoutines.h"
 
 namespace orrinvale {
 

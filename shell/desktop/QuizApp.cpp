@@ -4,9 +4,9 @@
 #include "CommandLine.h"
 #include "DeferredClipPlayer.h"
 #include "DesktopLauncher.h"
-#include "Form1.h"
-#include "FormLoad.h"
-#include "Main.h"
+#include "QuizWindow.h"
+#include "WindowLoad.h"
+#include "SharedRoutines.h"
 #include "Practice.h"
 #include "PictureSizeReader.h"
 #include "ProgressFile.h"
@@ -120,7 +120,7 @@ std::unique_ptr<Practice> makePractice(ProgressStore& progress)
 // back end waits for the first paint.
 int showWindow(Board& board, DeferredClipPlayer& player, bool clickToPlace, QApplication& app)
 {
-    Form1 window(board);
+    QuizWindow window(board);
     // A click on a name picks it up and a click on a state drops it there,
     // for players who cannot drag (the desktop entry's "Play by clicking").
     window.setClickToPlace(clickToPlace);
@@ -131,9 +131,9 @@ int showWindow(Board& board, DeferredClipPlayer& player, bool clickToPlace, QApp
     // The application title stays with the quiz's own boxes: handed to Qt as
     // the display name, it would be appended to every window's title.
     StartUp startUp{board, window, skin, random, launcher, secondsSinceMidnight, ORRINVALE_HOME_PAGE};
-    Form_Load(startUp);
+    loadWindow(startUp);
 
-    QObject::connect(&window, &Form1::firstPainted, &window,
+    QObject::connect(&window, &QuizWindow::firstPainted, &window,
                      [&player] { QTimer::singleShot(0, [&player] { player.load(); }); });
     window.showCentred();
     return app.exec();

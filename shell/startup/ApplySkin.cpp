@@ -16,7 +16,7 @@ bool isPlainFile(const std::string& path)
     return !ec && std::filesystem::is_regular_file(status);
 }
 
-void ApplySkin(Board& board, SkinEngine& engine, WindowHost& window)
+void applySkin(Board& board, SkinEngine& engine, WindowHost& window)
 {
     const std::string path = board.programFile(files::kSkin);
     if (!isPlainFile(path))

@@ -14,6 +14,6 @@ class WindowHost;
 // file cannot be hidden, since its name does not start with a dot.
 bool isPlainFile(const std::string& path);
 
-void ApplySkin(Board& board, SkinEngine& engine, WindowHost& window);
+void applySkin(Board& board, SkinEngine& engine, WindowHost& window);
 
 } // namespace orrinvale

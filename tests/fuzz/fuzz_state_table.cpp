@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (dealt.reports() > 2 * records || board.placedCount != 0 || board.regions().size() != 79)
         std::abort();
     for (int i = 0; i < 50; ++i) {
-        if (!board.labels(i).visible || board.maplabelVisible(i))
+        if (!board.panelName(i).visible || board.placedNameShown(i))
             std::abort();
     }
     return 0;

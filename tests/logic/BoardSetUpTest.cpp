@@ -12,14 +12,14 @@ TEST(BoardSetUp, ShippedTableFillsThePanelInFileOrderAndDealsTheBoard)
     BoardFixture f;
     f.setUp(shippedStateTable());
     EXPECT_TRUE(f.boxes.shown.empty());
-    EXPECT_EQ(f.board.labels(0).caption, "Alabama");
-    EXPECT_EQ(f.board.labels(0).tag, "AL");
-    EXPECT_EQ(f.board.labels(49).caption, "Wyoming");
-    EXPECT_EQ(f.board.labels(49).tag, "WY");
+    EXPECT_EQ(f.board.panelName(0).caption, "Alabama");
+    EXPECT_EQ(f.board.panelName(0).tag, "AL");
+    EXPECT_EQ(f.board.panelName(49).caption, "Wyoming");
+    EXPECT_EQ(f.board.panelName(49).tag, "WY");
     for (int i = 0; i < layout::kStateCount; ++i) {
-        EXPECT_EQ(f.board.labels(i).caption, layout::kMapNames[static_cast<std::size_t>(i)].caption);
-        EXPECT_TRUE(f.board.labels(i).visible);
-        EXPECT_FALSE(f.board.maplabelVisible(i));
+        EXPECT_EQ(f.board.panelName(i).caption, layout::kMapNames[static_cast<std::size_t>(i)].caption);
+        EXPECT_TRUE(f.board.panelName(i).visible);
+        EXPECT_FALSE(f.board.placedNameShown(i));
     }
     for (int k = 0; k < layout::kLineCount; ++k)
         EXPECT_FALSE(f.board.lineVisible(k));
@@ -41,7 +41,7 @@ TEST(BoardSetUp, RegionsCopyTheRectanglesAndStackInIndexOrder)
         EXPECT_GT(region.zOrder, lastZ);
         lastZ = region.zOrder;
     }
-    EXPECT_EQ(f.board.piccoor(59).tag, "VA");
+    EXPECT_EQ(f.board.region(59).tag, "VA");
 }
 
 TEST(BoardSetUp, FaultyRecordsAreReportedWithTheirLines)
@@ -52,17 +52,17 @@ TEST(BoardSetUp, FaultyRecordsAreReportedWithTheirLines)
         f.setUp("Alabama\r\nAlaska,AK\r\n");
         EXPECT_EQ(f.boxes.reportedLines(), std::vector<int>{142});
         EXPECT_EQ(f.boxes.shown[0].text.substr(0, 24), "Subscript out of range\r\n");
-        EXPECT_EQ(f.board.labels(0).caption, "Alabama");
-        EXPECT_EQ(f.board.labels(0).tag, "");
-        EXPECT_EQ(f.board.labels(1).tag, "AK");
+        EXPECT_EQ(f.board.panelName(0).caption, "Alabama");
+        EXPECT_EQ(f.board.panelName(0).tag, "");
+        EXPECT_EQ(f.board.panelName(1).tag, "AK");
     }
     {
         SCOPED_TRACE("blank line");
         BoardFixture f;
         f.setUp("Alabama,AL\r\n\r\nArizona,AZ\r\n");
         EXPECT_EQ(f.boxes.reportedLines(), (std::vector<int>{140, 142}));
-        EXPECT_EQ(f.board.labels(1).caption, "Label3");
-        EXPECT_EQ(f.board.labels(2).caption, "Arizona");
+        EXPECT_EQ(f.board.panelName(1).caption, "Label3");
+        EXPECT_EQ(f.board.panelName(2).caption, "Arizona");
     }
     {
         SCOPED_TRACE("fifty-two records");
@@ -71,16 +71,16 @@ TEST(BoardSetUp, FaultyRecordsAreReportedWithTheirLines)
         EXPECT_EQ(f.boxes.reportedLines(), (std::vector<int>{140, 142, 140, 142}));
         EXPECT_NE(f.boxes.shown[0].text.find("'50'"), std::string::npos);
         EXPECT_NE(f.boxes.shown[2].text.find("'51'"), std::string::npos);
-        EXPECT_EQ(f.board.labels(49).caption, "Wyoming");
+        EXPECT_EQ(f.board.panelName(49).caption, "Wyoming");
     }
     {
         SCOPED_TRACE("extra fields and spaces");
         BoardFixture f;
         f.setUp("Alabama, AL,extra,more\r\nAlaska,AK\nArizona,AZ\r\n");
         EXPECT_TRUE(f.boxes.shown.empty());
-        EXPECT_EQ(f.board.labels(0).tag, " AL");
-        EXPECT_EQ(f.board.labels(1).tag, "AK\nArizona");  // a LF alone does not end the record
-        EXPECT_EQ(f.board.labels(2).caption, "Label3");
+        EXPECT_EQ(f.board.panelName(0).tag, " AL");
+        EXPECT_EQ(f.board.panelName(1).tag, "AK\nArizona");  // a LF alone does not end the record
+        EXPECT_EQ(f.board.panelName(2).caption, "Label3");
     }
 }
 
@@ -95,7 +95,7 @@ TEST(BoardSetUp, TableThatCannotBeOpenedIsReportedOnceAndTheBoardIsStillDealt)
         EXPECT_EQ(f.boxes.reportedLines(), std::vector<int>{130});
         EXPECT_EQ(f.boxes.shown[0].text.substr(0, f.boxes.shown[0].text.find('\r')),
                   folderInItsPlace ? "Is a directory" : "No such file or directory");
-        EXPECT_EQ(f.board.labels(0).caption, "Label3");
+        EXPECT_EQ(f.board.panelName(0).caption, "Label3");
         EXPECT_EQ(f.board.regions().size(), static_cast<std::size_t>(layout::kRegionCount));
         EXPECT_FALSE(f.board.lineVisible(0));
     }
@@ -113,9 +113,9 @@ TEST(BoardSetUp, TableThatOpensButCannotBeReadIsReportedOnceAtTheReadStep)
     f.setUpWithoutTable();
     EXPECT_EQ(f.boxes.reportedLines(), std::vector<int>{136});
     EXPECT_EQ(f.boxes.shown[0].text.substr(0, f.boxes.shown[0].text.find('\r')), "Input/output error");
-    EXPECT_EQ(f.board.labels(0).caption, "Label3");
+    EXPECT_EQ(f.board.panelName(0).caption, "Label3");
     EXPECT_EQ(f.board.regions().size(), static_cast<std::size_t>(layout::kRegionCount));
-    EXPECT_TRUE(f.board.labels(49).visible);
+    EXPECT_TRUE(f.board.panelName(49).visible);
 }
 
 TEST(BoardSetUp, EmptyOrBinaryTablesNeverSpinOrCrash)
@@ -124,21 +124,21 @@ TEST(BoardSetUp, EmptyOrBinaryTablesNeverSpinOrCrash)
         BoardFixture f;
         f.setUp("");
         EXPECT_TRUE(f.boxes.shown.empty());
-        EXPECT_EQ(f.board.labels(0).caption, "Label3");
+        EXPECT_EQ(f.board.panelName(0).caption, "Label3");
     }
     {
         // No line end at all: one record of one field.
         BoardFixture f;
         f.setUp(std::string(10 * 1024 * 1024, 'x'));
         EXPECT_EQ(f.boxes.reportedLines(), std::vector<int>{142});
-        EXPECT_EQ(f.board.labels(0).caption.size(), 10u * 1024 * 1024);
+        EXPECT_EQ(f.board.panelName(0).caption.size(), 10u * 1024 * 1024);
     }
     {
         // NUL bytes stay in the text.
         BoardFixture f;
         f.setUp(std::string("Ala\0bama,A\0L\r\n", 14));
         EXPECT_TRUE(f.boxes.shown.empty());
-        EXPECT_EQ(f.board.labels(0).tag, std::string("A\0L", 3));
+        EXPECT_EQ(f.board.panelName(0).tag, std::string("A\0L", 3));
     }
     {
         // Random bytes: two reports per record past the fiftieth at most,

@@ -21,9 +21,9 @@ Snapshot snapshot(const Board& b)
 {
     Snapshot s;
     for (int i = 0; i < layout::kStateCount; ++i) {
-        s.names.push_back(b.labels(i).visible);
-        s.mapNames.push_back(b.maplabelVisible(i));
-        s.captions.push_back(b.labels(i).caption);
+        s.names.push_back(b.panelName(i).visible);
+        s.mapNames.push_back(b.placedNameShown(i));
+        s.captions.push_back(b.panelName(i).caption);
     }
     for (int k = 0; k < layout::kLineCount; ++k)
         s.lines.push_back(b.lineVisible(k));
@@ -38,13 +38,13 @@ TEST(Restart, DealsAMidGameBoardAfreshAndChangesNothingOnAFreshOne)
     BoardFixture f;
     f.setUp(shippedStateTable());
     const Snapshot dealt = snapshot(f.board);
-    f.board.PushButton1_Click();
+    f.board.restart();
     EXPECT_EQ(snapshot(f.board), dealt);
 
     f.placeAll(30);  // Connecticut, Delaware, Maryland ... are placed with their lines
     EXPECT_EQ(f.board.placedCount, 30);
     EXPECT_TRUE(f.board.lineVisible(0));
-    f.board.PushButton1_Click();
+    f.board.restart();
     EXPECT_EQ(snapshot(f.board), dealt);
     EXPECT_TRUE(f.player.played.size() == 30u);  // Restart itself plays nothing
     EXPECT_TRUE(f.boxes.shown.empty());
@@ -77,9 +77,9 @@ TEST(HitTest, FrontMostVisibleNameIsPicked)
     EXPECT_EQ(f.board.nameAt({2300, 7220}), 1);
     // Columns 0 and 1 overlap between 3840 and 3920.
     EXPECT_EQ(f.board.nameAt({3850, 7100}), 10);
-    f.board.labels(10).visible = false;
+    f.board.panelName(10).visible = false;
     EXPECT_EQ(f.board.nameAt({3850, 7100}), 0);
-    f.board.labels(1).visible = false;
+    f.board.panelName(1).visible = false;
     EXPECT_EQ(f.board.nameAt({2300, 7220}), 0);
     EXPECT_EQ(f.board.nameAt({2100, 7100}), std::nullopt);
 
@@ -135,5 +135,5 @@ TEST(Board, ASmallMapOfThreeNamesPlaysThroughToItsCongratulations)
     EXPECT_EQ(player.played.back(), app.programFolder + clips::kComplete);
     EXPECT_EQ(board.placedCount, 0);
     EXPECT_FALSE(board.takenFromPanel(2));
-    EXPECT_THROW(board.labels(3), RuntimeError);
+    EXPECT_THROW(board.panelName(3), RuntimeError);
 }

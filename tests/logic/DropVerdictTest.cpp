@@ -32,8 +32,8 @@ TEST(DropVerdict, EveryRegionOfAStateAcceptsItsName)
             const int name = v.nameOf(code);
             EXPECT_EQ(v.drop(j, name).kind, DropResult::Right);
             EXPECT_EQ(v.drop(j, name).kind, DropResult::NotInPanel) << "placed once";
-            EXPECT_FALSE(v.board.labels(name).visible) << code << " region " << j;
-            EXPECT_TRUE(v.board.maplabelVisible(name));
+            EXPECT_FALSE(v.board.panelName(name).visible) << code << " region " << j;
+            EXPECT_TRUE(v.board.placedNameShown(name));
             EXPECT_EQ(v.board.placedCount, 1);
             EXPECT_EQ(v.player.played, std::vector<std::string>{v.clip(clips::kCorrect)});
         }
@@ -45,8 +45,8 @@ TEST(DropVerdict, WrongStateLeavesTheBoardAndPlaysTheWrongClip)
     Verdict v;
     const int texas = v.nameOf("TX");
     EXPECT_EQ(v.drop(v.regionOf("OK"), texas).kind, DropResult::Wrong);
-    EXPECT_TRUE(v.board.labels(texas).visible);
-    EXPECT_FALSE(v.board.maplabelVisible(texas));
+    EXPECT_TRUE(v.board.panelName(texas).visible);
+    EXPECT_FALSE(v.board.placedNameShown(texas));
     EXPECT_EQ(v.board.placedCount, 0);
     EXPECT_EQ(v.player.played, std::vector<std::string>{v.clip(clips::kWrong)});
     EXPECT_TRUE(v.boxes.shown.empty());
@@ -72,18 +72,18 @@ TEST(DropVerdict, CodesCompareTrimmedAndCaseSensitiveLinesOnlyForExactTags)
 {
     Verdict v;
     const int ny = v.nameOf("NY");
-    v.board.labels(ny).tag = " NY ";
+    v.board.panelName(ny).tag = " NY ";
     v.drop(v.regionOf("NY"), ny);
     EXPECT_EQ(v.board.placedCount, 1);
     EXPECT_FALSE(v.board.lineVisible(5));  // Line6 needs the exact tag
 
     const int vt = v.nameOf("VT");
-    v.board.labels(vt).tag = "vt";
+    v.board.panelName(vt).tag = "vt";
     v.drop(v.regionOf("VT"), vt);
     EXPECT_EQ(v.board.placedCount, 1);
-    EXPECT_TRUE(v.board.labels(vt).visible);
+    EXPECT_TRUE(v.board.panelName(vt).visible);
 
-    v.board.labels(vt).tag = "VT";
+    v.board.panelName(vt).tag = "VT";
     v.drop(v.regionOf("VT"), vt);
     EXPECT_TRUE(v.board.lineVisible(7));
     for (int k = 0; k < 7; ++k)
@@ -100,10 +100,10 @@ TEST(DropVerdict, UntaggedRegionMatchesOnlyAnUntaggedName)
     Verdict v;
     v.drop(43, v.nameOf("KY"));
     EXPECT_EQ(v.board.placedCount, 0);
-    v.board.labels(3).tag = "  ";
+    v.board.panelName(3).tag = "  ";
     v.drop(43, 3);
     EXPECT_EQ(v.board.placedCount, 1);
-    EXPECT_FALSE(v.board.labels(3).visible);
+    EXPECT_FALSE(v.board.panelName(3).visible);
 }
 
 TEST(DropVerdict, FortyNinthDropHasNoBoxAndTheFiftiethCompletesTheMap)
@@ -127,8 +127,8 @@ TEST(DropVerdict, FortyNinthDropHasNoBoxAndTheFiftiethCompletesTheMap)
     EXPECT_EQ(lastTwo, (std::vector<std::string>{v.clip(clips::kCorrect), v.clip(clips::kComplete)}));
     EXPECT_EQ(v.board.placedCount, 0);
     for (int i = 0; i < layout::kStateCount; ++i) {
-        EXPECT_TRUE(v.board.labels(i).visible);
-        EXPECT_FALSE(v.board.maplabelVisible(i));
+        EXPECT_TRUE(v.board.panelName(i).visible);
+        EXPECT_FALSE(v.board.placedNameShown(i));
     }
 }
 
@@ -174,7 +174,7 @@ TEST(DropVerdict, FaultsInNumberedStepsContinueAsTheRulesSay)
         v.drop(v.regionOf("WY"), 49);
         EXPECT_EQ(v.boxes.reportedLines(), std::vector<int>{156});
         EXPECT_EQ(v.board.placedCount, 50);
-        EXPECT_FALSE(v.board.labels(49).visible);
+        EXPECT_FALSE(v.board.panelName(49).visible);
     }
     {
         SCOPED_TRACE("150: a failing test shows the box");
@@ -220,7 +220,7 @@ TEST(Dragging, DropsOnThePanelOrElsewhereChangeNothing)
         EXPECT_EQ(drag.release(where).kind, DropResult::NothingThere);
         EXPECT_FALSE(drag.active());
     }
-    EXPECT_TRUE(v.board.labels(texas).visible);
+    EXPECT_TRUE(v.board.panelName(texas).visible);
     EXPECT_EQ(v.board.placedCount, 0);
     EXPECT_TRUE(v.player.played.empty());
     EXPECT_TRUE(v.boxes.shown.empty());
@@ -249,5 +249,5 @@ TEST(Dragging, PushPinFromTheFirstMoveOverANameForTheRestOfTheRun)
     ASSERT_TRUE(drag.press(onOhio));
     EXPECT_TRUE(drag.showsPushPin());  // later drags keep it
     drag.cancel();
-    EXPECT_FALSE(v.board.labels(35).pushPinDragIcon);
+    EXPECT_FALSE(v.board.panelName(35).dragShowsPushPin);
 }

@@ -49,14 +49,14 @@ TEST(ErrorTrap, RestartGoesOnWithTheNextNameAfterAFailure)
     f.placeAll(5);
     FaultAt fault(origin::kRestart, 106, 2);
     f.services.faults = &fault;
-    f.board.PushButton1_Click();
+    f.board.restart();
     EXPECT_EQ(f.boxes.reportedLines(), (std::vector<int>{106, 106}));
     EXPECT_NE(f.boxes.shown[0].text.find("Form1.PushButton1_Click at line 106"), std::string::npos);
     // The first two names stayed hidden; the loop went on with the rest.
-    EXPECT_FALSE(f.board.labels(0).visible);
-    EXPECT_FALSE(f.board.labels(1).visible);
+    EXPECT_FALSE(f.board.panelName(0).visible);
+    EXPECT_FALSE(f.board.panelName(1).visible);
     for (int i = 2; i < layout::kStateCount; ++i)
-        EXPECT_TRUE(f.board.labels(i).visible) << i;
+        EXPECT_TRUE(f.board.panelName(i).visible) << i;
     EXPECT_EQ(f.board.placedCount, 0);
 }
 
@@ -69,7 +69,7 @@ TEST(ErrorTrap, SetUpFaultsContinueAsTheRulesSay)
         f.services.faults = &fault;
         f.setUp(shippedStateTable());
         EXPECT_EQ(f.boxes.reportedLines(), std::vector<int>{134});
-        EXPECT_EQ(f.board.labels(0).caption, "Label3");
+        EXPECT_EQ(f.board.panelName(0).caption, "Label3");
         EXPECT_EQ(f.board.regions().size(), static_cast<std::size_t>(layout::kRegionCount));
     }
     {
@@ -98,12 +98,12 @@ TEST(ErrorTrap, ExitThatFailsLeavesTheWindowOpen)
     BoardFixture f;
     FakeWindow window;
     window.failUnload = true;
-    f.board.PushButton2_Click(window);
+    f.board.exitQuiz(window);
     EXPECT_EQ(f.boxes.reportedLines(), std::vector<int>{100});
     EXPECT_NE(f.boxes.shown[0].text.find("Form1.PushButton2_Click at line 100"), std::string::npos);
     EXPECT_EQ(window.unloads, 0);
 
     window.failUnload = false;
-    f.board.PushButton2_Click(window);
+    f.board.exitQuiz(window);
     EXPECT_EQ(window.unloads, 1);
 }

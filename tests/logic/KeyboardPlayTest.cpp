@@ -165,15 +165,15 @@ TEST(NameGrid, ArrowsHomeEndAndLettersSkipPlacedNames)
     EXPECT_EQ(grid.step(0, Direction::Up), 0) << "an edge holds";
     EXPECT_EQ(grid.step(42, Direction::Right), 42);
 
-    p.board.labels(12).visible = false;  // Illinois placed
-    p.board.labels(1).visible = false;   // Alaska placed
+    p.board.panelName(12).visible = false;  // Illinois placed
+    p.board.panelName(1).visible = false;   // Alaska placed
     EXPECT_EQ(grid.step(2, Direction::Right), 11) << "the nearest row above on a tie";
     EXPECT_EQ(grid.step(0, Direction::Down), 2);
     for (int i = 10; i < 20; ++i)
-        p.board.labels(i).visible = false;  // the whole second column placed
+        p.board.panelName(i).visible = false;  // the whole second column placed
     EXPECT_EQ(grid.step(2, Direction::Right), 22) << "an empty column is passed over";
 
-    p.board.labels(0).visible = false;
+    p.board.panelName(0).visible = false;
     EXPECT_EQ(grid.first(), 2);
     EXPECT_EQ(grid.last(), 49);
     EXPECT_EQ(grid.nextStartingWith(2, 'm'), 20) << "Maine, whatever the case";
@@ -203,7 +203,7 @@ TEST(KeyboardPlay, APickUpAndADropEndInTheDragsOwnVerdict)
     EXPECT_EQ(r.kind, Reaction::Wrong);
     EXPECT_FALSE(r.focus);
     EXPECT_EQ(play.held(), texas);
-    EXPECT_TRUE(p.board.labels(texas).visible);
+    EXPECT_TRUE(p.board.panelName(texas).visible);
     EXPECT_EQ(p.player.played, std::vector<std::string>{p.clip(clips::kWrong)});
 
     // Escape lets go; Enter picks it up again; the right state takes it.
@@ -215,8 +215,8 @@ TEST(KeyboardPlay, APickUpAndADropEndInTheDragsOwnVerdict)
     EXPECT_EQ(r.kind, Reaction::Right);
     EXPECT_EQ(r.focus, Stop::Names);
     EXPECT_FALSE(play.held());
-    EXPECT_FALSE(p.board.labels(texas).visible);
-    EXPECT_TRUE(p.board.maplabelVisible(texas));
+    EXPECT_FALSE(p.board.panelName(texas).visible);
+    EXPECT_TRUE(p.board.placedNameShown(texas));
     EXPECT_EQ(p.board.placedCount, 1);
     EXPECT_EQ(p.player.played.back(), p.clip(clips::kCorrect));
     EXPECT_EQ(play.currentName(), texas + 1) << "the next unplaced name";
@@ -232,7 +232,7 @@ TEST(KeyboardPlay, TheFiftiethDropCongratulatesAndDealsAFreshBoard)
     p.play.boardChanged();
     EXPECT_EQ(p.play.currentName(), last);
     p.play.pickUp(last);
-    const Reaction r = p.play.dropOn(p.stateOf(p.board.labels(last).tag));
+    const Reaction r = p.play.dropOn(p.stateOf(p.board.panelName(last).tag));
     EXPECT_EQ(r.kind, Reaction::Completed);
     ASSERT_EQ(p.boxes.shown.size(), 1u);
     EXPECT_EQ(p.boxes.shown[0].text, kCongratulations);
@@ -270,7 +270,7 @@ TEST(KeyboardPlay, AHeldNamePlacedByADragIsLetGo)
 {
     Play p;
     p.play.pickUp(3);
-    p.board.dropOnRegion(static_cast<std::int16_t>(p.regionOf(p.board.labels(3).tag)), 3);
+    p.board.dropOnRegion(static_cast<std::int16_t>(p.regionOf(p.board.panelName(3).tag)), 3);
     p.play.boardChanged();
     EXPECT_FALSE(p.play.held());
     EXPECT_EQ(p.play.currentName(), 4);
@@ -284,14 +284,14 @@ TEST(KeyboardPlay, ANameTheMouseCarriesAndTheKeysPlaceCountsOnce)
         const RectTw box = layout::nameBox(name);
         ASSERT_TRUE(mouse.press({box.left + 100, box.top + 60}));
         p.play.pickUp(name);
-        EXPECT_EQ(p.play.dropOn(p.stateOf(p.board.labels(name).tag)).kind, Reaction::Right);
+        EXPECT_EQ(p.play.dropOn(p.stateOf(p.board.panelName(name).tag)).kind, Reaction::Right);
         EXPECT_EQ(mouse.outline().width, 0) << "the mouse no longer carries a placed name";
-        const auto onState = pointOnState(p.board, p.board.labels(name).tag);
+        const auto onState = pointOnState(p.board, p.board.panelName(name).tag);
         ASSERT_TRUE(onState);
         // Let go on its state or on the panel: neither counts it again nor
         // brings it back to the panel.
         mouse.release(name % 2 ? *onState : PointTw{box.left + 100, box.top + 60});
-        EXPECT_FALSE(p.board.labels(name).visible);
+        EXPECT_FALSE(p.board.panelName(name).visible);
     }
     EXPECT_EQ(p.board.placedCount, 25);
     EXPECT_EQ(std::count(p.player.played.begin(), p.player.played.end(), p.clip(clips::kCorrect)), 25);
@@ -321,13 +321,13 @@ TEST(PlayTexts, NoUnplacedStateIsNamedAndEveryPlacedOneIs)
     p.placeAll(50 - 1);
     for (int s = 0; s < p.play.map().size(); ++s) {
         const std::string code = p.play.map().state(s).code;
-        const std::string name = p.board.labels(p.nameOf(code)).caption;
-        EXPECT_EQ(texts::stateName(p.play, s), p.board.labels(p.nameOf(code)).visible ? "Unnamed state " +
+        const std::string name = p.board.panelName(p.nameOf(code)).caption;
+        EXPECT_EQ(texts::stateName(p.play, s), p.board.panelName(p.nameOf(code)).visible ? "Unnamed state " +
                   std::to_string(s + 1) : name);
         const std::string where = texts::whereabouts(p.play, s);
         for (int i = 0; i < 50; ++i) {
-            if (p.board.labels(i).visible) {
-                EXPECT_EQ(where.find(p.board.labels(i).caption), std::string::npos) << where;
+            if (p.board.panelName(i).visible) {
+                EXPECT_EQ(where.find(p.board.panelName(i).caption), std::string::npos) << where;
             }
         }
     }

@@ -29,9 +29,9 @@ void checkInvariants(const Board& board)
 {
     int hidden = 0, shown = 0;
     for (int i = 0; i < layout::kStateCount; ++i) {
-        hidden += !board.labels(i).visible;
-        shown += board.maplabelVisible(i);
-        EXPECT_NE(board.labels(i).visible, board.maplabelVisible(i)) << i;
+        hidden += !board.panelName(i).visible;
+        shown += board.placedNameShown(i);
+        EXPECT_NE(board.panelName(i).visible, board.placedNameShown(i)) << i;
     }
     ASSERT_EQ(board.placedCount, hidden);
     ASSERT_EQ(board.placedCount, shown);
@@ -40,10 +40,10 @@ void checkInvariants(const Board& board)
     for (int k = 0; k < layout::kLineCount; ++k) {
         int name = -1;
         for (int i = 0; i < layout::kStateCount; ++i) {
-            if (board.labels(i).tag == layout::kLeaderLines[static_cast<std::size_t>(k)].code)
+            if (board.panelName(i).tag == layout::kLeaderLines[static_cast<std::size_t>(k)].code)
                 name = i;
         }
-        ASSERT_EQ(board.lineVisible(k), board.maplabelVisible(name)) << k;
+        ASSERT_EQ(board.lineVisible(k), board.placedNameShown(name)) << k;
     }
 }
 
@@ -80,7 +80,7 @@ TEST(Monkey, RandomDragsKeepTheBoardConsistent)
         // Aim for the name's own state now and then, so that maps get completed.
         PointTw release = randomPoint(random, f.board);
         if (random() % 3 == 0) {
-            const int own = f.regionOf(f.board.labels(source).tag);
+            const int own = f.regionOf(f.board.panelName(source).tag);
             const RectTw& r = f.board.regions().at(own).box;
             release = {r.left + r.width / 2, r.top + r.height / 2};
         }

@@ -47,7 +47,7 @@ struct Session : BoardFixture {
         std::vector<std::string> codes;
         for (int i = 0; i < layout::kStateCount; ++i)
             if (!board.takenFromPanel(i))
-                codes.push_back(board.labels(i).tag);
+                codes.push_back(board.panelName(i).tag);
         return codes;
     }
     // Drops `code`'s name on `on` (its own state when empty) by keys.
@@ -129,8 +129,8 @@ TEST(Practice, AMissedStateComesBackAloneOthersStartPlacedAndAFullRoundEndsTheCy
     // The next round: Utah alone, every other state placed as by a right drop.
     EXPECT_EQ(s.panel(), std::vector<std::string>{"UT"});
     EXPECT_EQ(s.board.placedCount, 49);
-    EXPECT_TRUE(s.board.maplabelVisible(s.nameOf("CT")));
-    EXPECT_FALSE(s.board.maplabelVisible(s.nameOf("UT")));
+    EXPECT_TRUE(s.board.placedNameShown(s.nameOf("CT")));
+    EXPECT_FALSE(s.board.placedNameShown(s.nameOf("UT")));
     for (int k = 0; k < layout::kLineCount; ++k)
         EXPECT_TRUE(s.board.lineVisible(k)) << "leader line " << k;
     EXPECT_EQ(s.drop("UT").kind, Reaction::Completed);
@@ -159,7 +159,7 @@ TEST(Practice, ASessionStartsWithTheDueStatesByCodeAndRestartDealsTheSame)
     EXPECT_EQ(std::count(panel.begin(), panel.end(), "UT"), 1);
 
     s.drop("UT", "NV");
-    s.board.PushButton1_Click();  // a round left half-way is not kept
+    s.board.restart();  // a round left half-way is not kept
     EXPECT_EQ(s.panel(), panel);
     EXPECT_EQ(s.store.saves, 0);
 }
@@ -172,8 +172,8 @@ TEST(Practice, ARoundEndsAsPlayedWhateverAnotherHandPressesUnderItsBoxes)
     FakeWindow window;
     // A screen reader's actions while each box waits: Restart, Exit, a drop.
     s.boxes.onShow = [&](const ShownBox&) {
-        s.board.PushButton1_Click();
-        s.board.PushButton2_Click(window);
+        s.board.restart();
+        s.board.exitQuiz(window);
         EXPECT_EQ(s.drop("UT").kind, Reaction::Nothing);
     };
     s.placeRest();

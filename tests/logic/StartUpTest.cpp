@@ -3,7 +3,7 @@
 #include "ApplySkin.h"
 #include "CursorFile.h"
 #include "Fakes.h"
-#include "FormLoad.h"
+#include "WindowLoad.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ struct Load : BoardFixture {
         app.title.clear();
         folder.write(files::kStateTable, shippedStateTable());
     }
-    void run() { Form_Load(startUp); }
+    void run() { loadWindow(startUp); }
 };
 
 // A 32 x 32 cursor file: header, one entry with the hot spot, a bitmap.
@@ -96,7 +96,7 @@ std::string cursorFile(int hotX, int hotY, const std::vector<std::string>& pictu
 
 } // namespace
 
-TEST(FormLoad, StartsUpAndDealsTheBoard)
+TEST(WindowLoad, StartsUpAndDealsTheBoard)
 {
     Load l;
     l.run();
@@ -107,10 +107,10 @@ TEST(FormLoad, StartsUpAndDealsTheBoard)
     EXPECT_TRUE(l.engine.calls.empty());
     EXPECT_TRUE(l.window.mouseIcon.empty());
     EXPECT_TRUE(l.launcher.opened.empty());
-    EXPECT_EQ(l.board.labels(0).caption, "Alabama");
+    EXPECT_EQ(l.board.panelName(0).caption, "Alabama");
 }
 
-TEST(FormLoad, HomePageOpensOnDrawSevenAndAFailingLaunchIsReportedAt108)
+TEST(WindowLoad, HomePageOpensOnDrawSevenAndAFailingLaunchIsReportedAt108)
 {
     Load l;
     l.random.draw = 0.065;
@@ -120,10 +120,10 @@ TEST(FormLoad, HomePageOpensOnDrawSevenAndAFailingLaunchIsReportedAt108)
     EXPECT_EQ(l.boxes.reportedLines(), std::vector<int>{108});
     EXPECT_NE(l.boxes.shown[0].text.find("File not found\r\nin Orrinvale2021/08/31.Form1.Form_Load at line 108"),
               std::string::npos);
-    EXPECT_EQ(l.board.labels(49).caption, "Wyoming");
+    EXPECT_EQ(l.board.panelName(49).caption, "Wyoming");
 }
 
-TEST(FormLoad, HandCursorIsReadWithItsHotSpotOrReportedAt104)
+TEST(WindowLoad, HandCursorIsReadWithItsHotSpotOrReportedAt104)
 {
     {
         Load l;
@@ -189,7 +189,7 @@ TEST(ApplySkin, AbsentSkinChangesNothing)
         Load l;
         if (folderInItsPlace)
             std::filesystem::create_directories(l.folder / files::kSkin);
-        ApplySkin(l.board, l.engine, l.window);
+        applySkin(l.board, l.engine, l.window);
         EXPECT_TRUE(l.engine.calls.empty());
         EXPECT_EQ(l.board.backColor, layout::kWhite);
     }
@@ -199,7 +199,7 @@ TEST(ApplySkin, PresentSkinRecoloursLoadsTheFileAndAppliesItToTheWindow)
 {
     Load l;
     l.folder.write(files::kSkin, "QPushButton { color: navy; }");
-    ApplySkin(l.board, l.engine, l.window);
+    applySkin(l.board, l.engine, l.window);
     EXPECT_EQ(l.board.backColor, layout::kButtonFace);
     EXPECT_EQ(l.engine.calls,
               (std::vector<std::string>{"load " + l.board.programFile(files::kSkin), "apply 4242"}));
@@ -266,21 +266,21 @@ TEST(Pointer, HandOverButtonsArrowOnTheMarginBusyLeftAlone)
 {
     BoardFixture f;
     f.setUp(shippedStateTable());
-    f.board.PushButton2_MouseMove();
+    f.board.pointerOverExit();
     EXPECT_EQ(f.board.mousePointer, kCustomPointer);
     EXPECT_FALSE(f.board.isBareArea({3000, 7100}));  // a name: no pointer event of the window
     EXPECT_EQ(f.board.mousePointer, kCustomPointer);
     EXPECT_TRUE(f.board.isBareArea({30, 3000}));     // left margin
     EXPECT_TRUE(f.board.isBareArea({5000, 9340}));   // strip below the banner
     EXPECT_FALSE(f.board.isBareArea({5000, 3000}));  // the map
-    f.board.Form_MouseMove();
+    f.board.pointerOverWindow();
     EXPECT_EQ(f.board.mousePointer, kDefaultPointer);
-    f.board.PushButton1_MouseMove();
+    f.board.pointerOverRestart();
     EXPECT_EQ(f.board.mousePointer, kCustomPointer);
 
     f.board.mousePointer = kBusyPointer;
-    f.board.Form_MouseMove();
-    f.board.PushButton1_MouseMove();
-    f.board.PushButton2_MouseMove();
+    f.board.pointerOverWindow();
+    f.board.pointerOverRestart();
+    f.board.pointerOverExit();
     EXPECT_EQ(f.board.mousePointer, kBusyPointer);
 }

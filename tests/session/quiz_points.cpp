@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     }
     for (int i = 0; i < layout::kStateCount; ++i) {
         const RectTw name = layout::nameBox(i);
-        const auto drop = pointOnState(board, board.labels(i).tag);
+        const auto drop = pointOnState(board, board.panelName(i).tag);
         if (!drop)
             return 1;
         const RectTw map = layout::kMapNames[static_cast<std::size_t>(i)].box;

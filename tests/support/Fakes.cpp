@@ -67,7 +67,7 @@ int BoardFixture::regionOf(const std::string& code) const
 int BoardFixture::nameOf(const std::string& code) const
 {
     for (int i = 0; i < layout::kStateCount; ++i) {
-        if (board.labels(i).tag == code)
+        if (board.panelName(i).tag == code)
             return i;
     }
     return -1;
@@ -76,7 +76,7 @@ int BoardFixture::nameOf(const std::string& code) const
 void BoardFixture::placeAll(int count)
 {
     for (int i = 0; i < count; ++i) {
-        const int region = regionOf(board.labels(i).tag);
+        const int region = regionOf(board.panelName(i).tag);
         board.dropOnRegion(static_cast<std::int16_t>(region), i);
     }
 }

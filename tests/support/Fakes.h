@@ -3,7 +3,7 @@
 
 #include "Board.h"
 #include "ErrorReport.h"
-#include "Main.h"
+#include "SharedRoutines.h"
 #include "RuntimeError.h"
 #include "Platform.h"
 #include "SkinFramework.h"

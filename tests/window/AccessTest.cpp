@@ -3,7 +3,7 @@
 // keys, by accessible actions, by two clicks and by touch, and the rings.
 #include "ButtonFocusFrame.h"
 #include "Fakes.h"
-#include "Form1.h"
+#include "QuizWindow.h"
 #include "NamesPanel.h"
 #include "PlayAccess.h"
 #include "QtLayout.h"
@@ -36,7 +36,7 @@ void recordEvent(QAccessibleEvent* event)
 }
 
 struct Playing : BoardFixture {
-    mutable Form1 form{board};
+    mutable QuizWindow form{board};
     Playing(bool clickToPlace = false)
     {
         setUp(shippedStateTable());
@@ -150,7 +150,7 @@ TEST(Access, TheTreeListsTheNamesAndFiftyStatesNoneNamedUntilPlaced)
         QAccessibleInterface* item = names->child(i);
         ASSERT_NE(item, nullptr);
         EXPECT_EQ(item->role(), QAccessible::ListItem);
-        EXPECT_EQ(item->text(QAccessible::Name).toStdString(), w.board.labels(i).caption);
+        EXPECT_EQ(item->text(QAccessible::Name).toStdString(), w.board.panelName(i).caption);
         EXPECT_EQ(names->indexOfChild(item), i);
         EXPECT_TRUE(item->state().focusable);
         EXPECT_EQ(item->parent(), names);
@@ -164,7 +164,7 @@ TEST(Access, TheTreeListsTheNamesAndFiftyStatesNoneNamedUntilPlaced)
         const QString where = map->child(s)->text(QAccessible::Description);
         EXPECT_TRUE(where.startsWith("In the ") || where.startsWith("On its own")) << where.toStdString();
         for (int i = 0; i < 50; ++i)
-            EXPECT_FALSE(where.contains(QString::fromStdString(w.board.labels(i).caption))) << where.toStdString();
+            EXPECT_FALSE(where.contains(QString::fromStdString(w.board.panelName(i).caption))) << where.toStdString();
     }
     EXPECT_EQ(names->child(2)->text(QAccessible::Description), "3 of 50");
 
@@ -214,7 +214,7 @@ TEST(Access, APlacementByKeysAndAWrongDropTellTheFocusedItem)
         w.key(k);
     w.key(Qt::Key_Enter);
     EXPECT_EQ(w.board.placedCount, 1);
-    EXPECT_FALSE(w.board.labels(texas).visible);
+    EXPECT_FALSE(w.board.panelName(texas).visible);
     EXPECT_EQ(w.map()->child(w.stateOf("TX"))->text(QAccessible::Name), "Texas");
     EXPECT_EQ(w.names()->childCount(), 49);
     EXPECT_EQ(QApplication::focusWidget(), w.access().names());
@@ -346,5 +346,5 @@ TEST(Access, ANameAFingerCarriesAndActionsPlaceCountsOnce)
     QTest::touchEvent(&w.form, device.get()).release(0, to);
     EXPECT_EQ(w.board.placedCount, 1) << "the finger's drop of a placed name does nothing";
     EXPECT_EQ(w.player.played.size(), 1u);
-    EXPECT_FALSE(w.board.labels(utah).visible);
+    EXPECT_FALSE(w.board.panelName(utah).visible);
 }

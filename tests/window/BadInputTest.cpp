@@ -3,8 +3,8 @@
 // loader, skin engine and media player.
 #include "DragAndDrop.h"
 #include "Fakes.h"
-#include "Form1.h"
-#include "FormLoad.h"
+#include "QuizWindow.h"
+#include "WindowLoad.h"
 #include "MediaClipPlayer.h"
 #include "PictureSizeReader.h"
 #include "StyleSheetVerdict.h"
@@ -224,13 +224,13 @@ TEST(BadInput, EveryRowReportsExactlyWhatItShouldAndPlayOnWorks)
         AppInfo app{folder.str(), "", "support@orrinvale.example"};
         Services services{boxes, player, app};
         Board board(services);
-        Form1 form(board);
+        QuizWindow form(board);
         SkinFramework skin([&form](std::int64_t h, const std::string& sheet) { form.applySkin(h, sheet); },
                            readPictureSize, qtReadsStyleSheet);
         FixedRandom draw(row.launcherFails ? 0.065 : 0.5);
         RecordingLauncher launcher(row.launcherFails);
         StartUp startUp{board, form, skin, draw, launcher, [] { return 1.0; }, "https://orrinvale.example/"};
-        Form_Load(startUp);
+        loadWindow(startUp);
         EXPECT_EQ(boxes.reportedLines(), row.reports);
         EXPECT_EQ(app.title, "Orrinvale");
         // Whatever the files, the window keeps its caption, its buttons and
@@ -249,7 +249,7 @@ TEST(BadInput, EveryRowReportsExactlyWhatItShouldAndPlayOnWorks)
             const RectTw box = layout::nameBox(i);
             ASSERT_TRUE(drag.press({box.left + 60, box.top + 150}));
             // Onto the name's own state where it has one, else onto Alaska.
-            drag.release(pointOnState(board, trimSpaces(board.labels(i).tag)).value_or(PointTw{700, 160}));
+            drag.release(pointOnState(board, trimSpaces(board.panelName(i).tag)).value_or(PointTw{700, 160}));
             if (i % 10 == 0)
                 letThePlayerRun(30);
         }

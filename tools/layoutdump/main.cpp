@@ -89,7 +89,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < layout::kStateCount; ++i) {
         const layout::MapName& name = layout::kMapNames[static_cast<std::size_t>(i)];
         std::printf("    {\"caption\": \"%.*s\", \"code\": \"%s\", \"box\": ", static_cast<int>(name.caption.size()),
-                    name.caption.data(), trimSpaces(board.labels(i).tag).c_str());
+                    name.caption.data(), trimSpaces(board.panelName(i).tag).c_str());
         printBox(name.box);
         std::printf("}%s\n", i + 1 < layout::kStateCount ? "," : "");
     }

@@ -211,7 +211,7 @@ int checkNames(const Raster& raster, const Board& board)
     int namesOnState = 0, namesChecked = 0;
     std::string misplaced;
     for (int i = 0; i < board.map().nameCount(); ++i) {
-        const std::string code = trimSpaces(board.labels(i).tag);
+        const std::string code = trimSpaces(board.panelName(i).tag);
         if (hasLine[code])
             continue;
         const RectTw& box = board.map().placedNames[std::size_t(i)].box;

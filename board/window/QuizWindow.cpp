@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "QuizWindow.h"
 
 #include "CursorPicture.h"
 #include "PlayAccess.h"
@@ -38,12 +38,15 @@ QIcon applicationIcon()
     return icon;
 }
 
-Form1::Form1(Board& board, QWidget* parent)
+QuizWindow::QuizWindow(Board& board, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       board_(board), drag_(board), painter_(board, drag_)
 {
     registerPictures();
+    // The object names of the window, its buttons and its focus holder are
+    // those a skin's selectors address (#Form1, #PushButton1): skins rely
+    // on them, so they stay whatever the classes are called.
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(pixelRect(layout::kClient).size());
     setFont(pixelFont("Arial", layout::kFormFontPx, true));
@@ -57,13 +60,13 @@ Form1::Form1(Board& board, QWidget* parent)
         b->setFont(pixelFont("Arial", layout::kButtonFontPx, true));
         b->setMouseTracking(true);
         b->installEventFilter(this);
-        b->setFocusPolicy(Qt::NoFocus);  // until Text1 is there to hold the focus
+        b->setFocusPolicy(Qt::NoFocus);  // until the focus holder is there
         return b;
     };
     restart_ = makeButton(layout::kRestartCaption, layout::kRestartButton, "PushButton1");
     exit_ = makeButton(layout::kExitCaption, layout::kExitButton, "PushButton2");
     // What the first frame need not wait for is done just after it.
-    connect(this, &Form1::firstPainted, this, [this] {
+    connect(this, &QuizWindow::firstPainted, this, [this] {
         QTimer::singleShot(0, this, [this] {
             createFocusHolder();
             if (iconWanted_)
@@ -73,12 +76,12 @@ Form1::Form1(Board& board, QWidget* parent)
     });
 
     connect(restart_, &QPushButton::clicked, this, [this] {
-        board_.PushButton1_Click();
+        board_.restart();
         if (access_)
             access_->boardChanged();
         update();
     });
-    connect(exit_, &QPushButton::clicked, this, [this] { board_.PushButton2_Click(*this); });
+    connect(exit_, &QPushButton::clicked, this, [this] { board_.exitQuiz(*this); });
 
     // The map is read (or rendered) and the fonts are looked up on other
     // threads while the window is being built.
@@ -87,47 +90,48 @@ Form1::Form1(Board& board, QWidget* parent)
     painter_.findFontsAhead();
 }
 
-void Form1::createFocusHolder()
+void QuizWindow::createFocusHolder()
 {
-    // Text1 lies to the right of the client area and holds the keyboard focus
+    // The focus holder, a text box reading "Text1" as a screen reader meets
+    // it, lies to the right of the client area and holds the keyboard focus
     // without being seen; it comes first in the tab order, before Restart and
     // Exit. A text box is costly to build, so it is made just after the first
     // paint, before any key can reach the window.
-    if (text1_)
+    if (focusHolder_)
         return;
-    text1_ = new QLineEdit(latin1(layout::kFocusHolderText), this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setReadOnly(true);  // nothing typed, pasted or deleted changes it
-    text1_->setGeometry(pixelRect(layout::kFocusHolder));
-    text1_->show();
+    focusHolder_ = new QLineEdit(latin1(layout::kFocusHolderText), this);
+    focusHolder_->setObjectName(QStringLiteral("Text1"));
+    focusHolder_->setReadOnly(true);  // nothing typed, pasted or deleted changes it
+    focusHolder_->setGeometry(pixelRect(layout::kFocusHolder));
+    focusHolder_->show();
     restart_->setFocusPolicy(Qt::StrongFocus);
     exit_->setFocusPolicy(Qt::StrongFocus);
-    setTabOrder(text1_, restart_);
+    setTabOrder(focusHolder_, restart_);
     setTabOrder(restart_, exit_);
-    text1_->setFocus();
+    focusHolder_->setFocus();
     // The names and the map come after Exit in the tab order.
-    access_ = new PlayAccess(this, board_, text1_, exit_, {restart_, exit_});
+    access_ = new PlayAccess(this, board_, focusHolder_, exit_, {restart_, exit_});
     access_->setClickToPlace(clickToPlace_);
 }
 
-void Form1::setClickToPlace(bool on)
+void QuizWindow::setClickToPlace(bool on)
 {
     clickToPlace_ = on;
     if (access_)
         access_->setClickToPlace(on);
 }
 
-void Form1::unload()
+void QuizWindow::unload()
 {
     close();
 }
 
-void Form1::setCaption(const std::string& text)
+void QuizWindow::setCaption(const std::string& text)
 {
     setWindowTitle(QString::fromStdString(text));
 }
 
-void Form1::setApplicationIcon()
+void QuizWindow::setApplicationIcon()
 {
     // Reading the icon's four pictures and handing them to the window system
     // takes a few milliseconds; before the first paint it waits until then.
@@ -137,7 +141,7 @@ void Form1::setApplicationIcon()
         iconWanted_ = true;
 }
 
-void Form1::setMouseIcon(const std::string& path, int hotX, int hotY)
+void QuizWindow::setMouseIcon(const std::string& path, int hotX, int hotY)
 {
     // Read and decoded here, so no image plug-in is loaded at start-up. The
     // file was checked before (a cursor file of at most 4 MiB).
@@ -151,19 +155,19 @@ void Form1::setMouseIcon(const std::string& path, int hotX, int hotY)
     hasHand_ = true;
 }
 
-long long Form1::nativeHandle()
+long long QuizWindow::nativeHandle()
 {
     return static_cast<long long>(winId());
 }
 
-void Form1::applySkin(long long handle, const std::string& styleSheet)
+void QuizWindow::applySkin(long long handle, const std::string& styleSheet)
 {
     if (static_cast<std::int32_t>(handle) != static_cast<std::int32_t>(nativeHandle()))
         throw RuntimeError("Invalid window handle");
     setStyleSheet(QString::fromStdString(styleSheet));
 }
 
-void Form1::showCentred()
+void QuizWindow::showCentred()
 {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
@@ -173,7 +177,7 @@ void Form1::showCentred()
     show();
 }
 
-void Form1::paintEvent(QPaintEvent*)
+void QuizWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     painter_.paint(p, palette(), !painted_);
@@ -185,7 +189,7 @@ void Form1::paintEvent(QPaintEvent*)
 
 // ---------------------------------------------------------------- events
 
-void Form1::refreshPointer()
+void QuizWindow::refreshPointer()
 {
     if (drag_.active()) {
         if (drag_.showsPushPin()) {
@@ -216,7 +220,7 @@ void Form1::refreshPointer()
     }
 }
 
-void Form1::mousePressEvent(QMouseEvent* event)
+void QuizWindow::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || drag_.active())
         return;
@@ -230,7 +234,7 @@ void Form1::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void Form1::mouseMoveEvent(QMouseEvent* event)
+void QuizWindow::mouseMoveEvent(QMouseEvent* event)
 {
     const PointTw p = twipsAt(event->position());
     if (drag_.active()) {
@@ -240,12 +244,12 @@ void Form1::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     if (board_.isBareArea(p)) {
-        board_.Form_MouseMove();
+        board_.pointerOverWindow();
         refreshPointer();
     }
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent* event)
+void QuizWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !drag_.active())
         return;
@@ -258,13 +262,13 @@ void Form1::mouseReleaseEvent(QMouseEvent* event)
     update();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool QuizWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove && !drag_.active()) {
         if (watched == restart_)
-            board_.PushButton1_MouseMove();
+            board_.pointerOverRestart();
         else if (watched == exit_)
-            board_.PushButton2_MouseMove();
+            board_.pointerOverExit();
         refreshPointer();
     }
     return QWidget::eventFilter(watched, event);
@@ -273,7 +277,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 // The window has one size. A window manager that maximises or resizes it
 // all the same (some do on a double click on the title bar, whatever the
 // window's hints say) is asked at once to restore it.
-void Form1::changeEvent(QEvent* event)
+void QuizWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange &&
         (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
@@ -284,7 +288,7 @@ void Form1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void Form1::resizeEvent(QResizeEvent* event)
+void QuizWindow::resizeEvent(QResizeEvent* event)
 {
     const QSize fixed = minimumSize();  // the window's one size
     if (event->size() != fixed)
@@ -295,7 +299,7 @@ void Form1::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void QuizWindow::closeEvent(QCloseEvent* event)
 {
     // Nothing is asked and nothing is saved: the window simply closes.
     drag_.cancel();

@@ -2,8 +2,8 @@
 // pointers and the exit.
 #include "CursorPicture.h"
 #include "Fakes.h"
-#include "Form1.h"
-#include "FormLoad.h"
+#include "QuizWindow.h"
+#include "WindowLoad.h"
 #include "MapPicture.h"
 #include "QtLayout.h"
 #include "QtMessageBoxes.h"
@@ -28,7 +28,7 @@ using namespace orrinvale::testing;
 namespace {
 
 struct Window : BoardFixture {
-    Form1 form{board};
+    QuizWindow form{board};
     Window()
     {
         setUp(shippedStateTable());
@@ -57,7 +57,7 @@ struct Window : BoardFixture {
 
 } // namespace
 
-TEST(Form1, LaidOutAsAFixedWindowWithTheFocusOffScreen)
+TEST(QuizWindow, LaidOutAsAFixedWindowWithTheFocusOffScreen)
 {
     Window w;
     EXPECT_EQ(w.form.size(), QSize(784, 624));
@@ -76,31 +76,31 @@ TEST(Form1, LaidOutAsAFixedWindowWithTheFocusOffScreen)
     EXPECT_EQ(QApplication::focusWidget(), w.form.focusHolder());
 }
 
-TEST(Form1, AWholeGamePlayedWithTheMouse)
+TEST(QuizWindow, AWholeGamePlayedWithTheMouse)
 {
     Window w;
     // A wrong drop first: Texas onto Oklahoma.
     const int texas = w.nameOf("TX");
     w.dragName(texas, w.pointOnState("OK"));
-    EXPECT_TRUE(w.board.labels(texas).visible);
+    EXPECT_TRUE(w.board.panelName(texas).visible);
     EXPECT_EQ(w.player.played.back(), w.app.programFolder + clips::kWrong);
 
     for (int i = 0; i < layout::kStateCount; ++i) {
-        w.dragName(i, w.pointOnState(w.board.labels(i).tag));
+        w.dragName(i, w.pointOnState(w.board.panelName(i).tag));
         if (i < 49) {
-            EXPECT_EQ(w.board.placedCount, i + 1) << w.board.labels(i).caption;
-            EXPECT_FALSE(w.board.labels(i).visible);
+            EXPECT_EQ(w.board.placedCount, i + 1) << w.board.panelName(i).caption;
+            EXPECT_FALSE(w.board.panelName(i).visible);
         }
     }
     ASSERT_EQ(w.boxes.shown.size(), 1u);
     EXPECT_EQ(w.boxes.shown[0].text, kCongratulations);
     EXPECT_EQ(w.board.placedCount, 0);
     for (int i = 0; i < layout::kStateCount; ++i)
-        EXPECT_TRUE(w.board.labels(i).visible);
+        EXPECT_TRUE(w.board.panelName(i).visible);
     EXPECT_FALSE(w.form.drag().active());
 }
 
-TEST(Form1, PushPinIsThePointerWhileDraggingOverTheNames)
+TEST(QuizWindow, PushPinIsThePointerWhileDraggingOverTheNames)
 {
     Window w;
     const QPoint ohio = Window::px({layout::nameBox(34).left + 300, layout::nameBox(34).top + 120});
@@ -113,7 +113,7 @@ TEST(Form1, PushPinIsThePointerWhileDraggingOverTheNames)
     EXPECT_EQ(w.form.cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST(Form1, HandOverTheButtonsOnlyWhenTheCursorFileLoaded)
+TEST(QuizWindow, HandOverTheButtonsOnlyWhenTheCursorFileLoaded)
 {
     Window w;
     QTest::mouseMove(w.form.exitButton(), QPoint(10, 10));
@@ -218,7 +218,7 @@ TEST(CursorPicture, IsWhatQtsIconReaderGivesForEveryKindOfPictureACursorHolds)
     EXPECT_TRUE(cursorPicture(cursorFile(32, 32, 11).left(600)).isNull());
 }
 
-TEST(Form1, ExitAndTheCloseBoxCloseTheWindow)
+TEST(QuizWindow, ExitAndTheCloseBoxCloseTheWindow)
 {
     {
         Window w;
@@ -233,13 +233,13 @@ TEST(Form1, ExitAndTheCloseBoxCloseTheWindow)
     }
 }
 
-TEST(Form1, RestartButtonDealsTheBoard)
+TEST(QuizWindow, RestartButtonDealsTheBoard)
 {
     Window w;
     w.placeAll(3);
     QTest::mouseClick(w.form.restartButton(), Qt::LeftButton);
     EXPECT_EQ(w.board.placedCount, 0);
-    EXPECT_TRUE(w.board.labels(0).visible);
+    EXPECT_TRUE(w.board.panelName(0).visible);
 }
 
 TEST(MapPicture, RenderedOncePerPixelRatioAndSharpAtEachScale)
@@ -269,7 +269,7 @@ TEST(MapPicture, ThePictureRenderedAheadIsThePictureRenderedNow)
     }
 }
 
-TEST(Form1, GrabbedAtTwiceTheScreensRatioTheMapIsDrawnAtThatRatio)
+TEST(QuizWindow, GrabbedAtTwiceTheScreensRatioTheMapIsDrawnAtThatRatio)
 {
     Window w;
     QPixmap picture(QSize(784, 624) * 2);
@@ -293,7 +293,7 @@ TEST(Form1, GrabbedAtTwiceTheScreensRatioTheMapIsDrawnAtThatRatio)
 
 // A window manager that resizes the window against its hints is met in the
 // Wayland session test, under Weston; offscreen, the hints always hold.
-TEST(Form1, AWindowManagerThatMaximisesItGetsItBackAtItsSize)
+TEST(QuizWindow, AWindowManagerThatMaximisesItGetsItBackAtItsSize)
 {
     Window w;
     w.form.setWindowState(Qt::WindowMaximized);
@@ -302,11 +302,11 @@ TEST(Form1, AWindowManagerThatMaximisesItGetsItBackAtItsSize)
     EXPECT_EQ(w.form.size(), QSize(784, 624));
 }
 
-TEST(Form1, TheIconAskedForAtLoadIsGivenOnceTheWindowIsPainted)
+TEST(QuizWindow, TheIconAskedForAtLoadIsGivenOnceTheWindowIsPainted)
 {
     BoardFixture fixture;
     fixture.setUp(shippedStateTable());
-    Form1 form(fixture.board);
+    QuizWindow form(fixture.board);
     form.setApplicationIcon();
     form.showCentred();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -321,11 +321,11 @@ TEST(Form1, TheIconAskedForAtLoadIsGivenOnceTheWindowIsPainted)
     }
 }
 
-TEST(Form1, TheFirstFramePaintedStraightMatchesTheFramesCopiedFromTheBackdrop)
+TEST(QuizWindow, TheFirstFramePaintedStraightMatchesTheFramesCopiedFromTheBackdrop)
 {
     BoardFixture fixture;
     fixture.setUp(shippedStateTable());
-    Form1 form(fixture.board);
+    QuizWindow form(fixture.board);
     const auto frame = [&form] {
         QPixmap picture(form.size());
         form.render(&picture);

@@ -10,12 +10,12 @@ inline constexpr const char* kProductName = "Orrinvale";
 
 // True when the path names an existing file or folder. An empty path, one
 // with a wildcard, one ending in a separator, or any failure answers false.
-bool FileExists(const std::string& path) noexcept;
+bool fileExists(const std::string& path) noexcept;
 
 // The application title made from the product name: words are cut from its
 // end, at least once, until at most 40 characters remain. A single word
 // stays whole.
-std::string ShortenAppTitle(const std::string& productName = kProductName);
+std::string shortenAppTitle(const std::string& productName = kProductName);
 
 // A pseudo-random generator seeded from the time of day.
 class RandomSource {
@@ -35,7 +35,7 @@ public:
 
 // On about one start in a hundred (the draw n = 7 of 1 to 100) opens the
 // home page.
-void MaybeOpenHomePage(RandomSource& random, double secondsSinceMidnight, Launcher& launcher,
+void maybeOpenHomePage(RandomSource& random, double secondsSinceMidnight, Launcher& launcher,
                        const std::string& address);
 
 // The generator of the program: splitmix64 over the bits of the seed.

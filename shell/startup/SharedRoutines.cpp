@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "SharedRoutines.h"
 
 #include <chrono>
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 namespace orrinvale {
 
-bool FileExists(const std::string& path) noexcept
+bool fileExists(const std::string& path) noexcept
 {
     try {
         if (path.empty() || path.back() == '/' || path.back() == '\\')
@@ -38,7 +38,7 @@ std::size_t characterCount(const std::string& utf8)
 }
 } // namespace
 
-std::string ShortenAppTitle(const std::string& productName)
+std::string shortenAppTitle(const std::string& productName)
 {
     std::string title = productName;
     do {
@@ -50,7 +50,7 @@ std::string ShortenAppTitle(const std::string& productName)
     return title;
 }
 
-void MaybeOpenHomePage(RandomSource& random, double seconds, Launcher& launcher, const std::string& address)
+void maybeOpenHomePage(RandomSource& random, double seconds, Launcher& launcher, const std::string& address)
 {
     random.seed(seconds);
     const double r = random.next();

@@ -22,6 +22,6 @@ struct StartUp {
     std::string homePage;
 };
 
-void Form_Load(StartUp& startUp);
+void loadWindow(StartUp& startUp);
 
 } // namespace orrinvale

@@ -19,10 +19,10 @@ namespace orrinvale {
 
 class PlayAccess;
 
-class Form1 : public QWidget, public WindowHost {
+class QuizWindow : public QWidget, public WindowHost {
     Q_OBJECT
 public:
-    explicit Form1(Board& board, QWidget* parent = nullptr);
+    explicit QuizWindow(Board& board, QWidget* parent = nullptr);
 
     // WindowHost
     void unload() override;
@@ -40,7 +40,7 @@ public:
 
     QPushButton* restartButton() const { return restart_; }
     QPushButton* exitButton() const { return exit_; }
-    QLineEdit* focusHolder() const { return text1_; }
+    QLineEdit* focusHolder() const { return focusHolder_; }
     const DragAndDrop& drag() const { return drag_; }
     // Keyboard play and the screen reader's view, there from the first paint on.
     PlayAccess* access() const { return access_; }
@@ -68,7 +68,7 @@ private:
     BoardPainter painter_;
     QPushButton* restart_ = nullptr;
     QPushButton* exit_ = nullptr;
-    QLineEdit* text1_ = nullptr;
+    QLineEdit* focusHolder_ = nullptr;
     PlayAccess* access_ = nullptr;
     bool clickToPlace_ = false;
     QCursor hand_;
