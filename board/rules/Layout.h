@@ -17,14 +17,14 @@ inline constexpr int kLineCount = 8;     // leader lines
 // Client area of the window.
 inline constexpr RectTw kClient{0, 0, 11760, 9360};
 
-inline constexpr RectTw kMapPicture{510, 90, 10530, 7500};  // Image1
-inline constexpr RectTw kBanner{90, 6900, 11565, 2400};     // Image3
+inline constexpr RectTw kMapPicture{510, 90, 10530, 7500};
+inline constexpr RectTw kBanner{90, 6900, 11565, 2400};
 
-inline constexpr RectTw kRestartButton{240, 7040, 1755, 405};  // PushButton1
-inline constexpr RectTw kExitButton{240, 7520, 1755, 405};     // PushButton2
-inline constexpr RectTw kInstructionsTitle{240, 7950, 1785, 255};  // Label1
-inline constexpr RectTw kInstructionsText{240, 8220, 1785, 765};   // Label2
-inline constexpr RectTw kFocusHolder{12360, 8040, 1695, 885};      // Text1, off screen
+inline constexpr RectTw kRestartButton{240, 7040, 1755, 405};  // object name PushButton1
+inline constexpr RectTw kExitButton{240, 7520, 1755, 405};     // object name PushButton2
+inline constexpr RectTw kInstructionsTitle{240, 7950, 1785, 255};
+inline constexpr RectTw kInstructionsText{240, 8220, 1785, 765};
+inline constexpr RectTw kFocusHolder{12360, 8040, 1695, 885};      // off screen
 inline constexpr RectTw kLaidOutRegion{120, 6480, 765, 225};       // region(0) before set-up
 
 inline constexpr std::string_view kCaption = "Orrinvale";
