@@ -1,4 +1,4 @@
-// The verdict on a drop, the completed map, and dragging with the push-pin.
+// The verdict on a drop and the completed map.
 #include "DragAndDrop.h"
 #include "Fakes.h"
 
@@ -206,48 +206,4 @@ TEST(DropVerdict, CounterOverflowIsReportedAndTheDropGoesOn)
     EXPECT_EQ(v.boxes.shown[0].text.substr(0, 10), "Overflow\r\n");
     EXPECT_EQ(v.board.placedCount, INT16_MAX);
     EXPECT_EQ(v.player.played.back(), v.clip(clips::kCorrect));
-}
-
-TEST(Dragging, DropsOnThePanelOrElsewhereChangeNothing)
-{
-    Verdict v;
-    DragAndDrop drag(v.board);
-    const int texas = v.nameOf("TX");
-    const PointTw onTexas = centreOf(layout::nameBox(texas));
-    for (const PointTw where : {onTexas, centreOf(layout::nameBox(0)), PointTw{300, 7100}, PointTw{500, 3000},
-                                PointTw{-3000, -3000}, PointTw{20000, 4000}}) {
-        ASSERT_TRUE(drag.press(onTexas));
-        EXPECT_EQ(drag.release(where).kind, DropResult::NothingThere);
-        EXPECT_FALSE(drag.active());
-    }
-    EXPECT_TRUE(v.board.panelName(texas).visible);
-    EXPECT_EQ(v.board.placedCount, 0);
-    EXPECT_TRUE(v.player.played.empty());
-    EXPECT_TRUE(v.boxes.shown.empty());
-}
-
-TEST(Dragging, PushPinFromTheFirstMoveOverANameForTheRestOfTheRun)
-{
-    Verdict v;
-    DragAndDrop drag(v.board);
-    const PointTw onOhio = centreOf(layout::nameBox(34));
-    // Straight from the name onto the map: no move over a name, the outline stays.
-    ASSERT_TRUE(drag.press(onOhio));
-    drag.move({4500, 2700});
-    EXPECT_FALSE(drag.showsPushPin());
-    const RectTw outline = drag.outline();
-    EXPECT_EQ(outline.width, layout::nameBox(34).width);
-    EXPECT_EQ(outline.left, 4500 - (onOhio.x - layout::nameBox(34).left));
-    drag.release({500, 3000});
-
-    ASSERT_TRUE(drag.press(onOhio));
-    drag.move({onOhio.x + 15, onOhio.y});
-    EXPECT_TRUE(drag.showsPushPin());
-    drag.move({4500, 2700});
-    EXPECT_TRUE(drag.showsPushPin());
-    drag.release({500, 3000});
-    ASSERT_TRUE(drag.press(onOhio));
-    EXPECT_TRUE(drag.showsPushPin());  // later drags keep it
-    drag.cancel();
-    EXPECT_FALSE(v.board.panelName(35).dragShowsPushPin);
 }

@@ -1,5 +1,5 @@
-// Practice mode: the schedule that brings missed states back, rounds that
-// deal only what is to be practised, and the file that keeps it all.
+// Practice mode: rounds that deal only what is to be practised, what a round
+// keeps, and how it is saved.
 #include "Fakes.h"
 #include "KeyboardPlay.h"
 #include "Practice.h"
@@ -7,12 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sstream>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 using namespace orrinvale;
 using namespace orrinvale::testing;
@@ -73,41 +68,6 @@ struct Session : BoardFixture {
 };
 
 } // namespace
-
-TEST(LeitnerSchedule, RightWhenDueMovesUpAMissGoesBackToTheStart)
-{
-    LeitnerSchedule s;
-    EXPECT_TRUE(s.isDue("UT", kToday));  // never seen: due
-    long day = kToday;
-    for (const int interval : {1, 3, 7, 14, 30, 30}) {
-        s.record("UT", true, day);
-        EXPECT_EQ(s.standing("UT").due, day + interval);
-        EXPECT_FALSE(s.isDue("UT", day + interval - 1));
-        day += interval;
-    }
-    EXPECT_EQ(s.standing("UT").box, LeitnerSchedule::kBoxes);
-    s.record("UT", true, day - 5);  // not due yet: not moved up early
-    EXPECT_EQ(s.standing("UT").due, day);
-    s.record("UT", false, day - 5);
-    EXPECT_EQ(s.standing("UT").box, 1);
-    EXPECT_TRUE(s.isDue("UT", day - 5));
-
-    const auto back = LeitnerSchedule::read(s.write());
-    ASSERT_TRUE(back);
-    EXPECT_TRUE(*back == s);
-}
-
-TEST(LeitnerSchedule, AnythingButAWholeScheduleIsRefused)
-{
-    const std::string head = "orrinvale-progress 1\n";
-    EXPECT_TRUE(LeitnerSchedule::read(head + "UT 2 2026-12-10\n"));
-    for (const std::string& text :
-         {std::string(), std::string("UT 2 2026-12-10\n"), head + "UT 2 2026-12-10", head + "UT 7 2026-12-10\n",
-          head + "UT 0 2026-12-10\n", head + "UT 2 2026-02-30\n", head + "UT 2x 2026-12-10\n",
-          head + "UT 2 2026-12-10 more\n", head + "UT 2 2026-12-10\nUT 3 2026-12-10\n",
-          std::string("orrinvale-progress 2\n"), head + std::string("U\0T 2 2026-12-10\n", 17)})
-        EXPECT_FALSE(LeitnerSchedule::read(text)) << text;
-}
 
 TEST(Practice, AMissedStateComesBackAloneOthersStartPlacedAndAFullRoundEndsTheCycle)
 {
@@ -214,95 +174,4 @@ TEST(Practice, ADamagedFileIsSetAsideAndPracticeStartsAfresh)
     Session s("orrinvale-progress 1\nUT 9 yesterday\n");
     EXPECT_EQ(s.store.setAsideText, "orrinvale-progress 1\nUT 9 yesterday\n");
     EXPECT_EQ(s.panel().size(), 50u);
-}
-
-// ------------------------------------------------------------ the file
-
-namespace {
-
-struct ProgressFolder {
-    TempFolder folder;
-    std::ostringstream said;
-    std::string path = folder.str() + "/state/orrinvale/progress";
-};
-
-} // namespace
-
-TEST(ProgressFile, KeptWholeInTheStateFolderReadBackAndForgotten)
-{
-    ProgressFolder f;
-    EXPECT_EQ(progressFilePath([](const char* v) { return std::string(v) == "HOME" ? "/home/ann" : ""; }),
-              "/home/ann/.local/state/orrinvale/progress");
-    EXPECT_EQ(progressFilePath([](const char* v) { return std::string(v) == "HOME" ? "/home/ann" : "/st"; }),
-              "/st/orrinvale/progress");
-
-    ProgressFile file(f.path, f.said);
-    EXPECT_FALSE(file.load());
-    file.save("one\n");
-    file.save("two\n");
-    EXPECT_EQ(file.load(), "two\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.folder.str() + "/state/orrinvale"), {}), 1);
-    struct stat st{};
-    ASSERT_EQ(::stat(f.path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
-    EXPECT_TRUE(file.forget());
-    EXPECT_FALSE(std::filesystem::exists(f.path));
-    EXPECT_EQ(f.said.str(), "");
-}
-
-TEST(ProgressFile, WhatCannotBeReadOrWrittenIsSaidOnceAndNeverOverwritten)
-{
-    {  // a folder that is a file: nothing can be saved; said once
-        ProgressFolder f;
-        f.folder.write("state", "not a folder");
-        ProgressFile file(f.path, f.said);
-        file.save("one\n");
-        file.save("two\n");
-        EXPECT_EQ(f.said.str(), "orrinvale: cannot save practice progress to " + f.path +
-                                    " (Not a directory): practising without saving\n");
-    }
-    {  // a FIFO in its place is neither waited on nor replaced
-        ProgressFolder f;
-        std::filesystem::create_directories(f.folder.str() + "/state/orrinvale");
-        ASSERT_EQ(::mkfifo(f.path.c_str(), 0600), 0);
-        ProgressFile file(f.path, f.said);
-        EXPECT_FALSE(file.load());
-        file.save("one\n");
-        EXPECT_TRUE(std::filesystem::is_fifo(f.path));
-        EXPECT_NE(f.said.str().find("cannot read practice progress"), std::string::npos);
-    }
-    {  // a damaged file is moved aside, the new one written
-        ProgressFolder f;
-        ProgressFile file(f.path, f.said);
-        file.save("damaged");
-        file.setAside();
-        file.save("fresh\n");
-        EXPECT_EQ(file.load(), "fresh\n");
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.folder.str() + "/state/orrinvale"), {}), 2);
-        EXPECT_NE(f.said.str().find("was damaged: kept as " + f.path + ".damaged-"), std::string::npos);
-    }
-}
-
-TEST(ProgressFile, AKillWhileSavingLeavesTheOldFileOrTheNewOneWhole)
-{
-    ProgressFolder f;
-    const std::string before = std::string(30'000, 'a') + "\n", after = std::string(30'000, 'b') + "\n";
-    ProgressFile(f.path, f.said).save(before);
-    for (int round = 0; round < 20; ++round) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            std::ostringstream quiet;
-            ProgressFile file(f.path, quiet);
-            for (;;) {
-                file.save(after);
-                file.save(before);
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(500 + 700 * round));
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-        const auto kept = ProgressFile(f.path, f.said).load();
-        ASSERT_TRUE(kept == before || kept == after) << "round " << round << ": " << kept.value_or("none").size();
-    }
 }

@@ -1,21 +1,13 @@
 // The quiz window driven with Qt mouse events: its layout, a whole game, the
-// pointers and the exit.
-#include "CursorPicture.h"
+// pointers, the exit, and its map picture at each scale.
 #include "Fakes.h"
-#include "QuizWindow.h"
-#include "WindowLoad.h"
 #include "MapPicture.h"
 #include "QtLayout.h"
-#include "QtMessageBoxes.h"
+#include "QuizWindow.h"
+#include "WindowLoad.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QImageReader>
 #include <QFile>
-#include <QLabel>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QMessageBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -131,91 +123,6 @@ TEST(QuizWindow, HandOverTheButtonsOnlyWhenTheCursorFileLoaded)
     TempFolder folder;
     folder.write("bad.cur", "not a cursor");
     EXPECT_THROW(w.form.setMouseIcon((folder / "bad.cur").string(), 0, 0), RuntimeError);
-}
-
-namespace {
-
-// A cursor file of one picture: a bitmap of `bits` per pixel (its colour
-// table, rows and mask drawn from `seed`), or the PNG given.
-QByteArray cursorFile(int side, int bits, unsigned seed, int colours = 0, const QByteArray& png = {})
-{
-    QByteArray picture = png;
-    if (png.isEmpty()) {
-        const std::string noise = randomBytes(1 << 20, seed);
-        std::size_t at = 0;
-        auto put = [&](std::uint32_t v, int bytes) {
-            for (int b = 0; b < bytes; ++b)
-                picture.append(char(v >> (8 * b)));
-        };
-        put(40, 4), put(side, 4), put(side * 2, 4), put(1, 2), put(bits, 2), put(0, 4), put(0, 4);
-        put(0, 4), put(0, 4), put(colours, 4), put(0, 4);
-        const int tableSize = bits <= 8 ? (colours ? colours : 1 << bits) : 0;
-        for (int i = 0; i < tableSize; ++i)
-            picture.append(noise.substr(at, 3).c_str(), 3).append('\0'), at += 3;
-        const int rowBytes = (side * bits + 31) / 32 * 4, maskBytes = (side + 31) / 32 * 4;
-        for (int k = 0; k < side * rowBytes; ++k) {
-            char c = noise[at++];
-            if (bits <= 8 && tableSize < (1 << bits))  // indices within the table
-                c = char((unsigned char)c % tableSize);
-            picture.append(c);
-        }
-        picture.append(noise.substr(at, static_cast<std::size_t>(side * maskBytes)).c_str(), side * maskBytes);
-    }
-    QByteArray file;
-    auto put = [&](std::uint32_t v, int bytes) {
-        for (int b = 0; b < bytes; ++b)
-            file.append(char(v >> (8 * b)));
-    };
-    put(0, 2), put(2, 2), put(1, 2);
-    put(side < 256 ? side : 0, 1), put(side < 256 ? side : 0, 1), put(0, 2), put(1, 2), put(1, 2);
-    put(static_cast<std::uint32_t>(picture.size()), 4), put(22, 4);
-    return file + picture;
-}
-
-} // namespace
-
-TEST(CursorPicture, IsWhatQtsIconReaderGivesForEveryKindOfPictureACursorHolds)
-{
-    QFile shipped(ORRINVALE_ASSETS "/HAND-M.CUR");
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    QImage drawn(24, 24, QImage::Format_ARGB32);
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 24; ++x)
-            drawn.setPixel(x, y, qRgba(x * 10, y * 10, 128, (x + y) * 5));
-    QByteArray png;
-    QBuffer pngOut(&png);
-    pngOut.open(QIODevice::WriteOnly);
-    drawn.save(&pngOut, "PNG");
-
-    const struct {
-        const char* what;
-        QByteArray file;
-    } cursors[] = {
-        {"the shipped hand", shipped.readAll()},
-        {"1 bit", cursorFile(32, 1, 1)},
-        {"1 bit, odd width", cursorFile(19, 1, 2)},
-        {"4 bits", cursorFile(32, 4, 3)},
-        {"4 bits, odd width", cursorFile(17, 4, 4)},
-        {"8 bits", cursorFile(32, 8, 5)},
-        {"8 bits, 10 colours", cursorFile(21, 8, 6, 10)},
-        {"24 bits", cursorFile(32, 24, 7)},
-        {"32 bits", cursorFile(48, 32, 8)},
-        {"32 bits, 256 wide", cursorFile(256, 32, 9)},
-        {"PNG", cursorFile(24, 32, 0, 0, png)},
-    };
-    TempFolder folder;
-    for (const auto& c : cursors) {
-        SCOPED_TRACE(c.what);
-        folder.write("c.cur", c.file.toStdString());
-        QImageReader plugin(QString::fromStdString((folder / "c.cur").string()), "CUR");
-        const QImage theirs = plugin.read();
-        const QImage ours = cursorPicture(c.file);
-        ASSERT_FALSE(theirs.isNull()) << plugin.errorString().toStdString();
-        ASSERT_EQ(ours.size(), theirs.size());
-        EXPECT_EQ(ours.convertToFormat(QImage::Format_ARGB32), theirs.convertToFormat(QImage::Format_ARGB32));
-    }
-    EXPECT_TRUE(cursorPicture(cursorFile(16, 16, 10)).isNull());  // no colours Qt reads either
-    EXPECT_TRUE(cursorPicture(cursorFile(32, 32, 11).left(600)).isNull());
 }
 
 TEST(QuizWindow, ExitAndTheCloseBoxCloseTheWindow)
@@ -334,83 +241,4 @@ TEST(QuizWindow, TheFirstFramePaintedStraightMatchesTheFramesCopiedFromTheBackdr
     const QImage first = frame();  // painted without a backdrop
     QCoreApplication::processEvents();  // the backdrop is made
     EXPECT_EQ(frame(), first);
-}
-
-TEST(QtMessageBoxes, LoneCarriageReturnsBecomeLineBreaksOnlyOnScreen)
-{
-    EXPECT_EQ(displayText("desc\r\nin X at line 5\r\rPlease"), QStringLiteral("desc\nin X at line 5\n\nPlease"));
-}
-
-TEST(QtMessageBoxes, TheErrorReportKeepsEachLineOnOneLineUnderItsExactTitle)
-{
-    const std::string text = errorReportText("Control array element '77' doesn't exist", origin::kDropVerdict, 108,
-                                             "support@orrinvale.example");
-    const auto box = makeMessageBox(std::string(kErrorBoxTitle), text, BoxIcon::Warning, nullptr);
-    box->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
-    EXPECT_EQ(box->windowTitle(), QStringLiteral("Application Error"));
-    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    ASSERT_NE(label, nullptr);
-    EXPECT_FALSE(label->wordWrap());
-    const QStringList lines = displayText(text).split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 4);
-    for (const QString& line : lines)
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width()) << line.toStdString();
-    // Four lines high, no more.
-    EXPECT_LT(label->height(), 5 * label->fontMetrics().lineSpacing());
-}
-
-TEST(QtMessageBoxes, ALineWiderThanTheScreenIsWrappedOnceAndTheBoxStaysOnScreen)
-{
-    const auto box = makeMessageBox("Application Error", std::string(400, 'W') + "\r\nin Form1 at line 100",
-                                    BoxIcon::Warning, nullptr);
-    struct Counter : QObject {
-        int layouts = 0;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            layouts += e->type() == QEvent::LayoutRequest;
-            return false;
-        }
-    } counter;
-    box->installEventFilter(&counter);
-    box->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
-    const int settled = counter.layouts;
-    QTest::qWait(300);
-    EXPECT_LE(counter.layouts - settled, 1) << "no layout loop";
-
-    const QRect room = box->screen()->availableGeometry();
-    EXPECT_TRUE(room.contains(box->frameGeometry())) << "the box on its screen";
-    const auto* ok = box->button(QMessageBox::Ok);
-    ASSERT_NE(ok, nullptr);
-    EXPECT_TRUE(room.contains(QRect(ok->mapToGlobal(QPoint()), ok->size()))) << "its OK button in sight";
-    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    EXPECT_TRUE(label->wordWrap());
-    EXPECT_GT(label->width(), room.width() / 2) << "wrapped at the screen's width";
-}
-
-TEST(QtMessageBoxes, ATextTallerThanTheScreenScrollsWithOkInSight)
-{
-    std::string text = "Missed:";
-    for (int i = 0; i < 60; ++i)
-        text += "\n\u2022 State " + std::to_string(i) + " (1 wrong drop)";
-    const auto box = makeMessageBox("Orrinvale", text, BoxIcon::None, nullptr);
-    box->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
-    const QRect room = box->screen()->availableGeometry();
-    EXPECT_TRUE(room.contains(box->frameGeometry()));
-    EXPECT_GT(box->height(), room.height() * 3 / 4) << "as tall as the screen allows";
-    const auto* ok = box->button(QMessageBox::Ok);
-    EXPECT_TRUE(room.contains(QRect(ok->mapToGlobal(QPoint()), ok->size())));
-    auto* scroll = box->findChild<QScrollArea*>();
-    ASSERT_NE(scroll, nullptr);
-    EXPECT_EQ(scroll->focusPolicy(), Qt::StrongFocus);
-    auto* bar = scroll->verticalScrollBar();
-    EXPECT_GT(bar->maximum(), 0);
-    scroll->setFocus();
-    for (int page = 0; page < 10; ++page)
-        QTest::keyClick(scroll, Qt::Key_PageDown);
-    EXPECT_EQ(bar->value(), bar->maximum()) << "the last line reached by keys";
-    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    EXPECT_TRUE(label->accessibleName().endsWith(QStringLiteral("State 59 (1 wrong drop)")));
 }

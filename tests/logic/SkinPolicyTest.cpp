@@ -45,7 +45,7 @@ struct Skin {
     }
 };
 
-TEST(SkinPictures, RelativeNamesAreFoundBesideTheSkinAndWrittenWhole)
+TEST(SkinPolicy, RelativeNamesAreFoundBesideTheSkinAndWrittenWhole)
 {
     Skin skin;
     skin.folder.write("x/pics/button.png", "png");
@@ -61,7 +61,7 @@ TEST(SkinPictures, RelativeNamesAreFoundBesideTheSkinAndWrittenWhole)
     EXPECT_EQ(skin.sized, 2);  // the same picture is looked at once
 }
 
-TEST(SkinPictures, FilesThatCouldHangOrExhaustTheQuizAreRefusedWithTheirLine)
+TEST(SkinPolicy, FilesThatCouldHangOrExhaustTheQuizAreRefusedWithTheirLine)
 {
     Skin skin;
     std::filesystem::create_directories(skin.folder / "x/folder.png");
@@ -98,7 +98,7 @@ TEST(SkinPictures, FilesThatCouldHangOrExhaustTheQuizAreRefusedWithTheirLine)
               "line 2: the picture half2.png has more pixel");
 }
 
-TEST(SkinPictures, WithoutASizerNoPictureLoads)
+TEST(SkinPolicy, WithoutASizerNoPictureLoads)
 {
     TempFolder folder;
     folder.write("x/a.png", "png");
@@ -110,7 +110,7 @@ TEST(SkinPictures, WithoutASizerNoPictureLoads)
 
 } // namespace
 
-TEST(SkinPictures, WhatQtWouldDecodeIsCountedEachNamingEachTwinEachIconPicture)
+TEST(SkinPolicy, WhatQtWouldDecodeIsCountedEachNamingEachTwinEachIconPicture)
 {
     Skin skin;
     skin.folder.write("x/many.png", "png");
