@@ -7,24 +7,9 @@
 using namespace orrinvale;
 using namespace orrinvale::testing;
 
-namespace {
-
-struct Verdict : BoardFixture {
-    Verdict() { setUp(shippedStateTable()); }
-    std::string clip(const char* relative) const { return app.programFolder + relative; }
-    DropResult drop(int region, int name) { return board.dropOnRegion(static_cast<std::int16_t>(region), name); }
-};
-
-PointTw centreOf(const RectTw& r)
-{
-    return {r.left + r.width / 2, r.top + r.height / 2};
-}
-
-} // namespace
-
 TEST(Dragging, DropsOnThePanelOrElsewhereChangeNothing)
 {
-    Verdict v;
+    DealtBoard v;
     DragAndDrop drag(v.board);
     const int texas = v.nameOf("TX");
     const PointTw onTexas = centreOf(layout::nameBox(texas));
@@ -42,7 +27,7 @@ TEST(Dragging, DropsOnThePanelOrElsewhereChangeNothing)
 
 TEST(Dragging, PushPinFromTheFirstMoveOverANameForTheRestOfTheRun)
 {
-    Verdict v;
+    DealtBoard v;
     DragAndDrop drag(v.board);
     const PointTw onOhio = centreOf(layout::nameBox(34));
     // Straight from the name onto the map: no move over a name, the outline stays.

@@ -9,16 +9,10 @@ using namespace orrinvale::testing;
 
 namespace {
 
-struct Verdict : BoardFixture {
-    Verdict() { setUp(shippedStateTable()); }
+struct Verdict : DealtBoard {
     std::string clip(const char* relative) const { return app.programFolder + relative; }
     DropResult drop(int region, int name) { return board.dropOnRegion(static_cast<std::int16_t>(region), name); }
 };
-
-PointTw centreOf(const RectTw& r)
-{
-    return {r.left + r.width / 2, r.top + r.height / 2};
-}
 
 } // namespace
 

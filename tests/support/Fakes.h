@@ -185,4 +185,14 @@ struct BoardFixture {
     void placeAll(int count);
 };
 
+// The board dealt from the shipped state table.
+struct DealtBoard : BoardFixture {
+    DealtBoard() { setUp(shippedStateTable()); }
+};
+
+inline PointTw centreOf(const RectTw& r)
+{
+    return {r.left + r.width / 2, r.top + r.height / 2};
+}
+
 } // namespace orrinvale::testing

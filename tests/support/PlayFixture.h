@@ -9,10 +9,6 @@
 
 namespace orrinvale::testing {
 
-struct DealtBoard : BoardFixture {
-    DealtBoard() { setUp(shippedStateTable()); }
-};
-
 struct Play : DealtBoard {
     KeyboardPlay play{board, StateMap(board)};
 
