@@ -3,13 +3,17 @@
 // source, recorded by parec in pieces of 5 ms. Each sample's moment is its
 // piece's arrival less the samples after it in the piece, so the recorder's
 // own delay counts alike for every trigger measured the same way.
-//   clip_latency <runs> <monitor source> <start|end> <prepare> <trigger>
+//   clip_latency <runs> <monitor source> <prepare> <trigger>
 // `prepare` and `trigger` are shell commands. Before each run `prepare` runs
 // untimed and the monitor must be quiet for 0.3 s; then `trigger` starts,
-// timed from its start (`start`: a player the trigger itself is, as paplay)
-// or from its end (`end`: a command that hands an event to another program,
-// as xdotool). The sound must end before the next run. Prints each run's
+// timed from its start. The trigger `release` is no command: the tool
+// itself releases the pointer's first button on the X display, through the
+// XTest extension, timed from the moment it sends the release (a command
+// such as xdotool would add its own start and stop, longer than what it
+// triggers). The sound must end before the next run. Prints each run's
 // milliseconds on a line of its own; a run not heard within 5 s prints -1.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -99,22 +103,21 @@ private:
 };
 
 // One run: the milliseconds from the trigger to the first loud sample.
-double measure(Monitor& monitor, const std::string& trigger, bool fromEnd)
+double measure(Monitor& monitor, const std::string& trigger, Display* display)
 {
-    auto t0 = Clock::now();
-    const pid_t child = spawnShell(trigger);
-    bool ended = false;
+    const auto t0 = Clock::now();
+    pid_t child = -1;
+    if (display) {
+        XTestFakeButtonEvent(display, 1, False, CurrentTime);
+        XFlush(display);
+    } else {
+        child = spawnShell(trigger);
+    }
     std::optional<Clock::time_point> heard;
     const auto limit = t0 + std::chrono::seconds(5);
-    while (!heard && Clock::now() < limit) {
+    while (!heard && Clock::now() < limit)
         heard = monitor.read(1);
-        if (!ended && waitpid(child, nullptr, WNOHANG) == child) {
-            ended = true;
-            if (fromEnd)
-                t0 = Clock::now();
-        }
-    }
-    if (!ended)
+    if (child > 0)
         waitpid(child, nullptr, 0);
     if (!heard)
         return -1;
@@ -125,19 +128,26 @@ double measure(Monitor& monitor, const std::string& trigger, bool fromEnd)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 6 || (std::strcmp(argv[3], "start") != 0 && std::strcmp(argv[3], "end") != 0)) {
-        std::fprintf(stderr, "usage: clip_latency <runs> <monitor source> <start|end> <prepare> <trigger>\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: clip_latency <runs> <monitor source> <prepare> <trigger>\n");
         return 2;
     }
     const int runs = std::atoi(argv[1]);
+    Display* display = nullptr;
+    if (std::strcmp(argv[4], "release") == 0 && !(display = XOpenDisplay(nullptr))) {
+        std::fprintf(stderr, "no X display\n");
+        return 2;
+    }
     Monitor monitor(argv[2]);
     for (int run = 0; run < runs; ++run) {
-        if (std::system(argv[4]) != 0)
+        if (std::system(argv[3]) != 0)
             return 1;
         monitor.waitForQuiet(0.3);
-        std::printf("%.2f\n", measure(monitor, argv[5], std::strcmp(argv[3], "end") == 0));
+        std::printf("%.2f\n", measure(monitor, argv[4], display));
         std::fflush(stdout);
         monitor.waitForQuiet(0.3);
     }
+    if (display)
+        XCloseDisplay(display);
     return 0;
 }

@@ -71,9 +71,9 @@ xdotool mousemove $((WX + 652)) $((WY + 502)) mousedown 1
 for i in \$(seq 1 12); do xdotool mousemove \$(($WX + 652 - 234 * i / 12)) \$(($WY + 502 - 190 * i / 12)); done
 sleep 0.1
 SCRIPT
-"$bin/bench/clip_latency" 20 quiz.monitor end "sh $SESSION_DIR/press" "xdotool mouseup 1" >"$SESSION_DIR/latency.quiz"
+"$bin/bench/clip_latency" 20 quiz.monitor "sh $SESSION_DIR/press" release >"$SESSION_DIR/latency.quiz"
 volume=$(awk 'BEGIN { printf "%d", 65536 * 0.37 ^ (1 / 3) }')  # 37 per cent on the server's cubic scale
-"$bin/bench/clip_latency" 20 quiz.monitor start true \
+"$bin/bench/clip_latency" 20 quiz.monitor true \
   "paplay -d quiz --raw --format=s16le --rate=44100 --channels=2 --volume=$volume $SESSION_DIR/wrong.raw" \
   >"$SESSION_DIR/latency.floor"
 printf 'clip latency, drop to first sample at the sink, median of 20: quiz %.1f ms, paplay %.1f ms (the floor): %.1f ms above it (goal at most 20 ms)\n' \

@@ -36,7 +36,7 @@ install_packages=(
 )
 
 bench_packages=(
-  libbenchmark-dev libx11-dev qt6-base-dev-tools
+  libbenchmark-dev libx11-dev libxtst-dev qt6-base-dev-tools
   xvfb xdotool x11-utils pulseaudio pulseaudio-utils bc python3
 )
 
