@@ -37,7 +37,7 @@ struct Quiz {
     QuizWindow form{board};
     Quiz()
     {
-        ErrorTrap trap(services, origin::kFormLoad);
+        ErrorTrap trap(services, origin::kWindowLoad);
         board.setUp(trap);
         form.show();
     }

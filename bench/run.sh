@@ -58,6 +58,57 @@ printf 'with a replaced clip, median of 5 launches: first frame %.1f ms; quiz an
   "$replaced_ms" "$(echo "$replaced_kb / 1024" | bc -l)" "$(echo "($replaced_kb - $bare_family_kb) / 1024" | bc -l)"
 echo
 
+# Latency: from the synthetic drop (the pointer's release of Texas over
+# Oklahoma: a wrong drop, which leaves the name in the panel for the next
+# run) to the wrong clip's first sample over the noise at the null sink's
+# monitor, against paplay of the same samples at the same volume started
+# from this session, the floor. Texas's name and Oklahoma are at these
+# points of the client area (tests/session/quiz_points, names 42 and 35).
+launch_quiz "$bin/bin/orrinvale" || exit 1
+"$bin/bin/plugins/orrinvale-decoder" "$bin/bin/sounds/wrong.wma" | tail -c +9 >"$SESSION_DIR/wrong.raw"
+cat >"$SESSION_DIR/press" <<SCRIPT
+xdotool mousemove $((WX + 652)) $((WY + 502)) mousedown 1
+for i in \$(seq 1 12); do xdotool mousemove \$(($WX + 652 - 234 * i / 12)) \$(($WY + 502 - 190 * i / 12)); done
+sleep 0.1
+SCRIPT
+"$bin/bench/clip_latency" 20 quiz.monitor "sh $SESSION_DIR/press" release >"$SESSION_DIR/latency.quiz"
+volume=$(awk 'BEGIN { printf "%d", 65536 * 0.37 ^ (1 / 3) }')  # 37 per cent on the server's cubic scale
+"$bin/bench/clip_latency" 20 quiz.monitor true \
+  "paplay -d quiz --raw --format=s16le --rate=44100 --channels=2 --volume=$volume $SESSION_DIR/wrong.raw" \
+  >"$SESSION_DIR/latency.floor"
+printf 'clip latency, drop to first sample at the sink, median of 20: quiz %.1f ms, paplay %.1f ms (the floor): %.1f ms above it (goal at most 20 ms)\n' \
+  "$(median <"$SESSION_DIR/latency.quiz")" "$(median <"$SESSION_DIR/latency.floor")" \
+  "$(echo "$(median <"$SESSION_DIR/latency.quiz") - $(median <"$SESSION_DIR/latency.floor")" | bc -l)"
+if grep -qx -- -1 "$SESSION_DIR/latency.quiz" "$SESSION_DIR/latency.floor"; then
+  echo "  (runs not heard within 5 s: quiz $(grep -cx -- -1 "$SESSION_DIR/latency.quiz"), paplay $(grep -cx -- -1 "$SESSION_DIR/latency.floor"))"
+fi
+
+# What the quiz maps and what it stands on: the shared libraries in its
+# /proc/PID/maps once it has played its clips (a media back end may load
+# more at the first clip), and the installed size of the program folder and
+# of the packages those libraries come from.
+mapped_libraries() { awk '$6 ~ /\.so(\.[0-9]+)*$/ { print $6 }' "/proc/$1/maps" | sort -u; }
+packages_kb() {
+  local lib
+  while read -r lib; do dpkg -S "$lib" 2>/dev/null || dpkg -S "${lib#/usr}" 2>/dev/null || true; done |
+    grep -v '^diversion' | cut -d: -f1 | sort -u | xargs -r dpkg-query -W -f='${Installed-Size}\n' |
+    awk '{ s += $1 } END { print s + 0 }'
+}
+mapped_libraries "$QUIZ_PID" >"$SESSION_DIR/quiz.libs"
+kill "$QUIZ_PID"
+"$bin/bench/bare_window" >/dev/null 2>&1 &
+bare_pid=$!
+SESSION_PIDS+=("$bare_pid")
+sleep 3
+mapped_libraries "$bare_pid" >"$SESSION_DIR/bare.libs"
+kill "$bare_pid"
+printf 'shared libraries mapped once the clips have played: quiz %d, bare window %d\n' \
+  "$(wc -l <"$SESSION_DIR/quiz.libs")" "$(wc -l <"$SESSION_DIR/bare.libs")"
+printf 'installed size: program folder %.1f MB, the packages of the libraries the quiz maps %.1f MB (the bare window'"'"'s %.1f MB)\n' \
+  "$(echo "$(du -sk "$bin/bin" | cut -f1) / 1024" | bc -l)" "$(echo "$(packages_kb <"$SESSION_DIR/quiz.libs") / 1024" | bc -l)" \
+  "$(echo "$(packages_kb <"$SESSION_DIR/bare.libs") / 1024" | bc -l)"
+echo
+
 # A state table of one 20 MB line: its name is read whole, but the window
 # lays out only what its box can show. Bytes above 127 triple in UTF-8; of a
 # line of commas only the first two fields are kept.

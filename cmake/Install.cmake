@@ -60,14 +60,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries the executables link (found by shlibdeps, so they are
-# named as the building release names them): the fonts the layout is
-# measured in and, with Qt before 6.5 (Debian 12), the GStreamer plugins its
-# media back end plays through. The clips are decoded with FFmpeg's
-# libraries, which the decoder links.
+# named as the building release names them, PulseAudio's client library
+# among them): the fonts the layout is measured in. The clips are decoded
+# with FFmpeg's libraries, which the decoder links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-if(Qt6_VERSION VERSION_LESS 6.5)
-  string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-pulseaudio, ")
-endif()
 # In a Wayland session whose compositor draws title bars (KDE Plasma's), or
 # one without XWayland, the quiz is a Wayland client and needs Qt's plugin.
 # The home page, opened on about one start in a hundred, opens through

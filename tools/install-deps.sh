@@ -13,16 +13,10 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build pkg-config libwayland-dev
-  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6
+  qt6-base-dev qt6-svg-dev libqt6svg6 libpulse-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   fonts-liberation
 )
-# Qt 6.4 (Debian 12) plays sound through its GStreamer back end, which needs
-# these; Qt 6.8 (Debian 13) has its FFmpeg back end in libqt6multimedia6.
-. /etc/os-release 2>/dev/null || true
-if [ "${VERSION_ID:-}" = 12 ]; then
-  run_packages+=(gstreamer1.0-plugins-base gstreamer1.0-pulseaudio)
-fi
 test_packages=(
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick
@@ -42,7 +36,7 @@ install_packages=(
 )
 
 bench_packages=(
-  libbenchmark-dev libx11-dev qt6-base-dev-tools
+  libbenchmark-dev libx11-dev libxtst-dev qt6-base-dev-tools
   xvfb xdotool x11-utils pulseaudio pulseaudio-utils bc python3
 )
 
@@ -58,8 +52,8 @@ if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>
   cat >&2 <<'MSG'
 This is not a Debian system, so nothing is installed for you. The build needs
 CMake (3.25 or newer), Ninja, pkg-config, a C++20 compiler (GCC 12 or clang 14
-or newer), the development files of Qt 6 Widgets, Svg and Multimedia, of
-FFmpeg's libavformat, libavcodec, libswresample and libavutil, and of
+or newer), the development files of Qt 6 Widgets and Svg, of PulseAudio's client
+library (libpulse), of FFmpeg's libavformat, libavcodec, libswresample and libavutil, and of
 libwayland-client, and the Liberation fonts. The tests also use GoogleTest,
 Xvfb, xdotool, xprop and xdpyinfo, ImageMagick, PulseAudio with pactl and
 parec, sox, clang with its sanitizer and libFuzzer runtime, Weston with

@@ -22,7 +22,7 @@ while IFS= read -r path; do
   fi
 done <build/package-contents.txt
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6multimedia6 libqt6svg6 libavcodec libavformat libswresample fonts-liberation; do
+for package in libqt6widgets6 libpulse0 libqt6svg6 libavcodec libavformat libswresample fonts-liberation; do
   grep -q "$package" <<<"$depends" || { echo "the package does not depend on $package"; missing=1; }
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

@@ -88,7 +88,7 @@ void Board::loadRegions(ErrorTrap& trap)
 
 void setUpBoard(Board& board)
 {
-    ErrorTrap trap(board.services(), origin::kFormLoad);
+    ErrorTrap trap(board.services(), origin::kWindowLoad);
     board.setUp(trap);
 }
 

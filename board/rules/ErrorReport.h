@@ -12,7 +12,7 @@ inline constexpr std::string_view kErrorBoxTitle = "Application Error";
 // handlers' first names (Form1, PushButton1_Click, piccoor_DragDrop): a
 // player's screenshot of the box says where it came from in those words.
 namespace origin {
-inline constexpr const char* kFormLoad = "in Orrinvale2021/08/31.Form1.Form_Load ";
+inline constexpr const char* kWindowLoad = "in Orrinvale2021/08/31.Form1.Form_Load ";
 inline constexpr const char* kRestart = "in Orrinvale2021/08/31.Form1.PushButton1_Click ";
 inline constexpr const char* kExit = "in Orrinvale2021/08/31.Form1.PushButton2_Click ";
 inline constexpr const char* kDropVerdict = "in Orrinvale2021/08/31.Form1.piccoor_DragDrop ";

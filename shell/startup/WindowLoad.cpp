@@ -12,7 +12,7 @@ namespace orrinvale {
 void loadWindow(StartUp& s)
 {
     Board& board = s.board;
-    ErrorTrap trap(board.services(), origin::kFormLoad);
+    ErrorTrap trap(board.services(), origin::kWindowLoad);
 
     trap.step(100, [&] { applySkin(board, s.skin, s.window); });
     const std::string cursor = board.programFile(files::kHandCursor);

@@ -13,7 +13,7 @@ TEST(ErrorReport, TextIsBuiltByteForByte)
     EXPECT_EQ(errorReportText("Overflow", origin::kDropVerdict, 146, "help@orrinvale.example"),
               "Overflow\r\nin Orrinvale2021/08/31.Form1.piccoor_DragDrop at line 146\r\r"
               "Please email screenshot of this message to help@orrinvale.example");
-    EXPECT_EQ(errorReportText("", origin::kFormLoad, 100, ""),
+    EXPECT_EQ(errorReportText("", origin::kWindowLoad, 100, ""),
               "\r\nin Orrinvale2021/08/31.Form1.Form_Load at line 100\r\rPlease email screenshot of this message to ");
 }
 

@@ -10,7 +10,7 @@ using namespace orrinvale::testing;
 TEST(ErrorTrap, FailingTestCountsAsHeldAndFailingStepGoesOn)
 {
     BoardFixture f;
-    ErrorTrap trap(f.services, origin::kFormLoad);
+    ErrorTrap trap(f.services, origin::kWindowLoad);
     int after = 0;
     EXPECT_TRUE(trap.test(102, []() -> bool { throw RuntimeError("x"); }));
     EXPECT_FALSE(trap.test(102, [] { return false; }));
@@ -44,7 +44,7 @@ TEST(ErrorTrap, SetUpFaultsContinueAsTheRulesSay)
     {
         SCOPED_TRACE("a failing end-of-file test leaves the reading loop");
         BoardFixture f;
-        FaultAt fault(origin::kFormLoad, 134, 1000);
+        FaultAt fault(origin::kWindowLoad, 134, 1000);
         f.services.faults = &fault;
         f.setUp(shippedStateTable());
         EXPECT_EQ(f.boxes.reportedLines(), std::vector<int>{134});
@@ -54,7 +54,7 @@ TEST(ErrorTrap, SetUpFaultsContinueAsTheRulesSay)
     {
         SCOPED_TRACE("a failing 'j > 0' test runs the step it guards");
         BoardFixture f;
-        FaultAt fault(origin::kFormLoad, 150);
+        FaultAt fault(origin::kWindowLoad, 150);
         f.services.faults = &fault;
         f.setUp(shippedStateTable());
         ASSERT_EQ(f.boxes.reportedLines(), (std::vector<int>{150, 152}));

@@ -3,11 +3,11 @@
 // loader, skin engine and media player.
 #include "DragAndDrop.h"
 #include "Fakes.h"
-#include "QuizWindow.h"
-#include "WindowLoad.h"
-#include "MediaClipPlayer.h"
 #include "PictureSizeReader.h"
+#include "PulseClipPlayer.h"
+#include "QuizWindow.h"
 #include "StyleSheetVerdict.h"
+#include "WindowLoad.h"
 
 #include <sys/stat.h>
 
@@ -208,7 +208,6 @@ void letThePlayerRun(int ms)
 
 TEST(BadInput, EveryRowReportsExactlyWhatItShouldAndPlayOnWorks)
 {
-    MediaClipPlayer::silenceMediaWarnings();
     const auto matrix = rows();
     std::printf("bad-input matrix: %zu rows\n", matrix.size());
     for (const Row& row : matrix) {
@@ -220,7 +219,7 @@ TEST(BadInput, EveryRowReportsExactlyWhatItShouldAndPlayOnWorks)
         row.prepare(folder);
 
         RecordingBoxes boxes;
-        MediaClipPlayer player(ORRINVALE_DECODER);
+        PulseClipPlayer player(ORRINVALE_DECODER);
         AppInfo app{folder.str(), "", "support@orrinvale.example"};
         Services services{boxes, player, app};
         Board board(services);

@@ -1,7 +1,7 @@
 // The clip decoder program and the process that runs it for the player.
 #include "BuiltInClips.h"
 #include "ClipDecoderProcess.h"
-#include "MediaClipPlayer.h"
+#include "PulseClipPlayer.h"
 #include "Fakes.h"
 
 #include <QCoreApplication>
@@ -268,7 +268,7 @@ TEST(BuiltInClips, TheShippedClipsAreTheDecodersOwnOutputAndOnlyOtherClipsStartI
     for (std::size_t k = 0; k < clips.size(); ++k)
         EXPECT_EQ(builtInSamples(QString::fromStdString(clips[k])), decoded.samples[k]) << clips[k];
 
-    MediaClipPlayer player(ORRINVALE_DECODER);
+    PulseClipPlayer player(ORRINVALE_DECODER);
     player.prepare(clips);
     EXPECT_EQ(player.decoderStarts(), 0);
     EXPECT_TRUE(std::all_of(clips.begin(), clips.end(), [&](const auto& c) { return player.ready(c); }));

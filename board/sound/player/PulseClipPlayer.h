@@ -1,17 +1,16 @@
-// Plays the sound clips with Qt Multimedia at 37 per cent volume. A clip
-// starts at once and never blocks; a new clip cuts the one playing; a clip
-// that is missing or cannot be played is silent.
+// Plays the sound clips at 37 per cent volume through the sound server
+// (PulseOutput). A clip starts at once and never blocks; a new clip cuts the
+// one playing; a clip that is missing or cannot be played is silent.
 //
 // Each clip is decoded once into samples, by the clip decoder program (the
-// shipped clips were decoded by the build), and played through an audio
-// stream of its own. Short clips played as media
-// sources lose their first few hundred milliseconds while the media pipeline
-// starts; samples in memory start at once.
+// shipped clips were decoded by the build), and kept at the clip's volume,
+// so the server plays them as they are: the volume is the clip's own, never
+// the server's or another program's.
 #pragma once
 
 #include "Platform.h"
+#include "PulseOutput.h"
 
-#include <QBuffer>
 #include <QByteArray>
 
 #include <map>
@@ -19,17 +18,18 @@
 #include <string>
 #include <vector>
 
-class QAudioSink;
-
 namespace orrinvale {
 
 class ClipDecoderProcess;
 
-class MediaClipPlayer : public ClipPlayer {
+// The samples at 37 per cent of their level, cut to whole frames.
+PulseOutput::Samples atClipVolume(const QByteArray& samples);
+
+class PulseClipPlayer : public ClipPlayer {
 public:
     // `decoder` is the clip decoder program.
-    explicit MediaClipPlayer(std::string decoder);
-    ~MediaClipPlayer() override;
+    explicit PulseClipPlayer(std::string decoder);
+    ~PulseClipPlayer() override;
 
     // Decodes the given clips ahead of their first turn, all in one run of
     // the decoder; the shipped clips need none.
@@ -41,29 +41,22 @@ public:
     bool ready(const std::string& path) const
     {
         const auto it = clips_.find(path);
-        return it != clips_.end() && !it->second.samples.isEmpty();
+        return it != clips_.end() && it->second.samples;
     }
-
-    // Keeps the media back end's complaints about missing devices off the
-    // terminal: a clip that cannot be played is simply silent.
-    static void silenceMediaWarnings();
 
 private:
     struct Clip {
-        QByteArray samples;
+        PulseOutput::Samples samples;
         bool decoding = false;
         bool playWhenDecoded = false;
     };
     void decode(const std::vector<std::string>& paths);
-    void start(Clip& clip);
-    void stopPlaying();
 
     std::string decoder_;
     std::vector<std::unique_ptr<ClipDecoderProcess>> runs_;
-    std::unique_ptr<QBuffer> buffer_;
-    std::unique_ptr<QAudioSink> sink_;
     std::map<std::string, Clip> clips_;
     int decoderStarts_ = 0;
+    PulseOutput output_;
 };
 
 } // namespace orrinvale
