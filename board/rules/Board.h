@@ -52,7 +52,8 @@ public:
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
 
-    // Control arrays. An index without an element raises a RuntimeError.
+    // The board's names and regions by index. An index without one raises a
+    // RuntimeError.
     PanelName& panelName(long long index);
     const PanelName& panelName(long long index) const;
     PlacedName& placedName(long long index);
@@ -72,7 +73,7 @@ public:
     int mousePointer = kDefaultPointer;
 
     // Board set-up, the last steps of the window's load (lines 126 to 170).
-    void setUp(ErrorTrap& formLoadTrap);
+    void setUp(ErrorTrap& loadTrap);
     // Restart: deals the board.
     void restart();
     // Exit: closes the window.
