@@ -46,13 +46,18 @@ std::optional<std::int64_t> id3v2Size(std::string_view header, std::string_view 
     return 10 + size + ((header[5] & 0x10) ? 10 : 0);
 }
 
-// Where the clip starts after the ID3v2 tags in front of it.
-std::int64_t afterLeadingTags(ClipFile& file)
+// Where the clip starts after the ID3v2 tags in front of it; nothing for a
+// file that is tag after tag (no real clip, and a long walk).
+std::optional<std::int64_t> afterLeadingTags(ClipFile& file)
 {
     std::int64_t at = 0;
-    while (const auto size = id3v2Size(file.bytesAt(at, 10), "ID3"))
+    for (int tags = 0; tags < kMostHeaders; ++tags) {
+        const auto size = id3v2Size(file.bytesAt(at, 10), "ID3");
+        if (!size)
+            return at;
         at += *size;
-    return at;
+    }
+    return std::nullopt;
 }
 
 std::optional<ClipView> flacView(ClipFile& file, std::int64_t start)
@@ -242,7 +247,10 @@ ClipView taggedView(ClipFile& file, std::int64_t start)
 
 std::optional<ClipView> viewOfClip(ClipFile& file)
 {
-    const std::int64_t start = afterLeadingTags(file);
+    const std::optional<std::int64_t> tagged = afterLeadingTags(file);
+    if (!tagged)
+        return std::nullopt;
+    const std::int64_t start = *tagged;
     const std::string magic = file.bytesAt(start, 16);
     const std::string_view form = std::string_view(magic).substr(0, std::min<std::size_t>(4, magic.size()));
     if (form == "fLaC")
