@@ -4,17 +4,17 @@
 #include "CommandLine.h"
 #include "DeferredClipPlayer.h"
 #include "DesktopLauncher.h"
-#include "QuizWindow.h"
-#include "WindowLoad.h"
-#include "SharedRoutines.h"
-#include "Practice.h"
 #include "PictureSizeReader.h"
+#include "Practice.h"
 #include "ProgressFile.h"
 #include "QtMessageBoxes.h"
+#include "QuizWindow.h"
 #include "SessionPlatform.h"
+#include "SharedRoutines.h"
 #include "SkinFramework.h"
 #include "StyleSheetVerdict.h"
 #include "WaylandCompositor.h"
+#include "WindowLoad.h"
 
 #include <QApplication>
 #include <QDate>

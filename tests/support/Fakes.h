@@ -3,11 +3,11 @@
 
 #include "Board.h"
 #include "ErrorReport.h"
-#include "SharedRoutines.h"
-#include "RuntimeError.h"
 #include "Platform.h"
-#include "SkinFramework.h"
 #include "ProgramFiles.h"
+#include "RuntimeError.h"
+#include "SharedRoutines.h"
+#include "SkinFramework.h"
 #include "StateTable.h"
 
 #include <filesystem>

@@ -3,10 +3,10 @@
 // keys, by accessible actions, by two clicks and by touch, and the rings.
 #include "ButtonFocusFrame.h"
 #include "Fakes.h"
-#include "QuizWindow.h"
 #include "NamesPanel.h"
 #include "PlayAccess.h"
 #include "QtLayout.h"
+#include "QuizWindow.h"
 #include "StateMapView.h"
 
 #include <QAccessible>

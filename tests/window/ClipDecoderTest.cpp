@@ -1,8 +1,8 @@
 // The clip decoder program and the process that runs it for the player.
 #include "BuiltInClips.h"
 #include "ClipDecoderProcess.h"
-#include "PulseClipPlayer.h"
 #include "Fakes.h"
+#include "PulseClipPlayer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
