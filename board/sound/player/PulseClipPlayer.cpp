@@ -10,6 +10,12 @@
 
 namespace orrinvale {
 
+namespace {
+// The clips' volume, in their own samples: the server's and other programs'
+// volumes are left alone.
+constexpr int kClipVolumePercent = 37;
+} // namespace
+
 PulseOutput::Samples atClipVolume(const QByteArray& samples)
 {
     if (samples.isEmpty())
@@ -19,7 +25,7 @@ PulseOutput::Samples atClipVolume(const QByteArray& samples)
     for (std::size_t i = 0; i < scaled->size(); i += 2) {
         std::int16_t sample;
         std::memcpy(&sample, samples.constData() + i, 2);
-        sample = static_cast<std::int16_t>(sample * 37 / 100);
+        sample = static_cast<std::int16_t>(sample * kClipVolumePercent / 100);
         std::memcpy(scaled->data() + i, &sample, 2);
     }
     return scaled;
