@@ -26,7 +26,7 @@ std::string stateName(const KeyboardPlay& play, int state)
         return {};
     if (const auto name = placedNameOn(play.board(), play.map().state(state)))
         return std::string(layout::shownPart(play.board().panelName(*name).caption));
-    return "Unnamed state " + std::to_string(state + 1);
+    return "Unnamed " + play.board().map().noun + " " + std::to_string(state + 1);
 }
 
 std::string whereabouts(const KeyboardPlay& play, int state)
@@ -63,8 +63,8 @@ std::string whereabouts(const KeyboardPlay& play, int state)
             ++unnamed;
     }
     if (unnamed > 0)
-        placed.push_back(std::to_string(unnamed) + (placed.empty() ? "" : " more") + " unnamed state" +
-                         (unnamed == 1 ? "" : "s"));
+        placed.push_back(std::to_string(unnamed) + (placed.empty() ? "" : " more") + " unnamed " +
+                         (unnamed == 1 ? play.board().map().noun : play.board().map().nounPlural));
     std::string list;
     for (std::size_t k = 0; k < placed.size(); ++k)
         list += (k == 0 ? "" : k + 1 == placed.size() ? " and " : ", ") + placed[k];
@@ -90,12 +90,12 @@ std::string namePosition(const KeyboardPlay& play, int name)
 std::string resultText(const KeyboardPlay& play, const Reaction& reaction)
 {
     if (reaction.kind == Reaction::NothingHeld)
-        return "No name is held: pick one up in the state names first";
+        return inTermsOf(play.board().map(), "No name is held: pick one up in the state names first");
     if (reaction.name < 0)
         return {};
     const std::string name(layout::shownPart(play.board().panelName(reaction.name).caption));
     switch (reaction.kind) {
-    case Reaction::PickedUp: return name + " picked up: choose its state on the map";
+    case Reaction::PickedUp: return name + inTermsOf(play.board().map(), " picked up: choose its state on the map");
     case Reaction::LetGo: return name + " let go";
     case Reaction::Right:
         return "Right: " + name + " placed, " + std::to_string(play.board().placedCount) + " of " +

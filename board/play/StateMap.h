@@ -5,7 +5,6 @@
 #pragma once
 
 #include "Board.h"
-#include "MapBorders.h"
 
 #include <optional>
 #include <string>
@@ -27,8 +26,9 @@ public:
     StateMap() = default;
     // The states of the board's drop regions as they are now. `borders`
     // names the pairs of states that share a border ("AL-FL AL-GA ..."):
-    // the arrows follow them.
-    explicit StateMap(const Board& board, std::string_view borders = mapBorders());
+    // the arrows follow them. Without it, the board's map tells them.
+    explicit StateMap(const Board& board) : StateMap(board, board.map().borders) {}
+    StateMap(const Board& board, std::string_view borders);
 
     int size() const { return static_cast<int>(states_.size()); }
     bool empty() const { return states_.empty(); }

@@ -97,7 +97,8 @@ void Practice::congratulated(Board& board)
 {
     Services& services = board.services();
     services.boxes.show(services.app.title,
-                        roundSummaryText(summary_, [&](int name) { return trimSpaces(board.panelName(name).caption); }),
+                        roundSummaryText(
+                            summary_, [&](int name) { return trimSpaces(board.panelName(name).caption); }, board.map()),
                         BoxIcon::None);
 }
 

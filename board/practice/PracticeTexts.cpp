@@ -16,7 +16,8 @@ std::string spokenDuration(double seconds)
     return std::to_string(s) + " s";
 }
 
-std::string roundSummaryText(const RoundSummary& summary, const std::function<std::string(int)>& nameOf)
+std::string roundSummaryText(const RoundSummary& summary, const std::function<std::string(int)>& nameOf,
+                             const BoardMap& map)
 {
     std::string text = "Placed at the first try: " + std::to_string(summary.firstTry) + " of " +
                        std::to_string(summary.dealt) + ".\n";
@@ -38,11 +39,11 @@ std::string roundSummaryText(const RoundSummary& summary, const std::function<st
     text += "Time: " + spokenDuration(summary.seconds) + ".\n";
     const std::size_t n = summary.missed.size();
     if (n == 0)
-        text += "Next: the states due, or all of them when none is.";
+        text += inTermsOf(map, "Next: the states due, or all of them when none is.");
     else if (n == 1)
-        text += "Next round: the missed state.";
+        text += inTermsOf(map, "Next round: the missed state.");
     else
-        text += "Next round: the " + std::to_string(n) + " missed states.";
+        text += "Next round: the " + std::to_string(n) + " missed " + map.nounPlural + ".";
     return text;
 }
 

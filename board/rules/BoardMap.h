@@ -1,30 +1,62 @@
-// A map the board is played on, as one value: where each name of the panel
-// sits and where it shows once placed, the drop regions with the codes they
-// accept, the leader lines, and the order the names and lines are painted
-// in. The board, the keys, the screen reader's view and the painter ask it
-// how many names there are and where things lie.
+// A map the board is played on, as one value: the window's frame, where each
+// name of the panel sits and where it shows once placed, the drop regions
+// with the codes they accept, the leader lines, the order the names and
+// lines are painted in, and the land borders. The board, the keys, the
+// screen reader's view and the painter ask it how many names there are and
+// where things lie.
 #pragma once
 
 #include "Layout.h"
 
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace orrinvale {
 
 struct BoardMap {
+    std::string id = "us-states";   // the name `--map` takes
+    std::string title = "US states";
+    std::string noun = "state";      // what the names name, in the texts
+    std::string nounPlural = "states";
+    std::string table;                     // the names' table, in the program folder
+    std::string picture = ":/map.svg";     // the map picture's resource
+    std::string prebuilt;                  // its folder of pictures rendered ahead
+
+    RectTw client = layout::kClient;
+    RectTw mapPicture = layout::kMapPicture;
+    RectTw banner = layout::kBanner;
+
     std::vector<RectTw> nameBoxes;               // the panel's cells, in panel order
     int panelRows = 1;                           // names down a column of the panel
     std::vector<layout::MapName> placedNames;    // where each name shows on the map
     std::vector<layout::HitRect> regions;        // drop regions, front-most last
-    std::vector<layout::LeaderLine> leaderLines; // shown with the placing of their state
+    std::vector<layout::LeaderLine> leaderLines; // shown with the placing of their name
     std::vector<layout::StackEntry> stacking;    // painting order, back to front
+    std::string_view borders;                    // bordering pairs: "AL-FL AL-GA ..."
+
+    // The text the views above point into, for a map read from a file.
+    std::shared_ptr<const std::deque<std::string>> text;
 
     int nameCount() const { return static_cast<int>(nameBoxes.size()); }
     int regionCount() const { return static_cast<int>(regions.size()); }
     int lineCount() const { return static_cast<int>(leaderLines.size()); }
+    bool isStates() const { return id == "us-states"; }
+
+    // A control of the banner where the states' banner has it: the buttons
+    // and the instructions keep their place at the banner's left.
+    RectTw inBanner(const RectTw& statesBox) const;
+    // The window's focus holder, off the window's right edge.
+    RectTw focusHolder() const;
 };
 
 // The fifty states, as the window's layout lays them out.
 const BoardMap& statesMap();
+
+// A text of the quiz told of this map's names: "state", "states" and
+// "STATE" become the map's own noun in the same case.
+std::string inTermsOf(const BoardMap& map, std::string_view text);
 
 } // namespace orrinvale

@@ -24,7 +24,7 @@ void Board::setUp(ErrorTrap& trap)
 void Board::readStateTable(ErrorTrap& trap)
 {
     StateTableFile file;
-    trap.step(130, [&] { file.open(programFile(files::kStateTable)); });
+    trap.step(130, [&] { file.open(programFile(map_.table)); });
     std::int32_t n = 0;
     trap.step(132, [&] { n = 0; });
     // A table that could not be opened is not read at all. A failing end test

@@ -4,10 +4,11 @@ namespace orrinvale {
 
 DropTarget dropTargetAt(const Board& board, PointTw p)
 {
-    using namespace layout;
+    const BoardMap& map = board.map();
     // The buttons are windows of their own above everything else; outside
     // the client area nothing of the window receives a drop.
-    if (!kClient.contains(p) || kRestartButton.contains(p) || kExitButton.contains(p))
+    if (!map.client.contains(p) || map.inBanner(layout::kRestartButton).contains(p) ||
+        map.inBanner(layout::kExitButton).contains(p))
         return {};
     if (const auto region = board.regionAt(p))
         return {DropTarget::Region, *region};

@@ -18,14 +18,14 @@ void Board::pointerOverExit() { setPointerUnlessBusy(kCustomPointer); }
 bool Board::isBareArea(PointTw p) const
 {
     using namespace layout;
-    if (!kClient.contains(p))
+    if (!map_.client.contains(p))
         return false;
-    if ((mapVisible_ && kMapPicture.contains(p)) || kBanner.contains(p))
+    if ((mapVisible_ && map_.mapPicture.contains(p)) || map_.banner.contains(p))
         return false;
-    if (kRestartButton.contains(p) || kExitButton.contains(p))
-        return false;
-    if (kInstructionsTitle.contains(p) || kInstructionsText.contains(p))
-        return false;
+    for (const RectTw& control : {kRestartButton, kExitButton, kInstructionsTitle, kInstructionsText}) {
+        if (map_.inBanner(control).contains(p))
+            return false;
+    }
     if (regionAt(p) || nameAt(p))
         return false;
     for (int i = 0; i < map_.nameCount(); ++i) {

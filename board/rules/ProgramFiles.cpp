@@ -13,6 +13,11 @@ std::string files::relativePath(const std::string& programPath)
     return rel;
 }
 
+std::string files::mapTable(const std::string& mapId)
+{
+    return "\\maps\\" + mapId + ".txt";
+}
+
 std::string joinProgramPath(const std::string& folder, const std::string& relative)
 {
     std::string rel = files::relativePath(relative);

@@ -18,6 +18,9 @@ inline constexpr const char* kPluginFolder = "\\plugins";
 inline constexpr const char* kAudioPlugin = "orrinvale_audio";  // without prefix and suffix
 inline constexpr const char* kClipDecoder = "orrinvale-decoder";
 
+// A continent's table of names, by its map's name: "\\maps\\africa.txt".
+std::string mapTable(const std::string& mapId);
+
 // The same path written relative, with forward slashes: "x/o.cjs".
 std::string relativePath(const std::string& programPath);
 } // namespace files

@@ -12,9 +12,13 @@ namespace orrinvale {
 
 class QuietBoard : MessageBoxes, ClipPlayer {
 public:
-    // Sets the board up as the window's load does, from the state table in
-    // `programFolder`.
-    explicit QuietBoard(std::string programFolder) : app_{std::move(programFolder), "", ""} { setUpBoard(board); }
+    // Sets the board up as the window's load does, from the map's table of
+    // names in `programFolder`.
+    explicit QuietBoard(std::string programFolder, const BoardMap& map = statesMap())
+        : app_{std::move(programFolder), "", ""}, board{services_, map}
+    {
+        setUpBoard(board);
+    }
     QuietBoard(const QuietBoard&) = delete;
     QuietBoard& operator=(const QuietBoard&) = delete;
 
@@ -31,7 +35,7 @@ private:
     Services services_{*this, *this, app_};
 
 public:
-    Board board{services_};
+    Board board;
 };
 
 } // namespace orrinvale

@@ -105,6 +105,7 @@ TEST(Board, ASmallMapOfThreeNamesPlaysThroughToItsCongratulations)
     BoardMap three;
     three.nameBoxes = {{2000, 7000, 1700, 285}, {2000, 7210, 1700, 285}, {3800, 7000, 1700, 285}};
     three.panelRows = 2;
+    three.table = files::kStateTable;
     three.placedNames = {{"Ann", {1000, 1000, 885, 225}}, {"Bob", {3000, 1000, 885, 225}}, {"Cid", {5000, 1000, 885, 225}}};
     three.regions = {{{900, 900, 1500, 1500}, "AA"}, {{2900, 900, 1500, 1500}, "BB"}, {{4900, 900, 1500, 1500}, "CC"}};
     three.leaderLines = {{"BB", {3000, 1100}, {3300, 1500}}};

@@ -1,6 +1,8 @@
 // The program and the build name the same files of the program folder: the
 // build installs what the program reads.
+#include "BoardMap.h"
 #include "Fakes.h"
+#include "MapCatalogue.h"
 #include "ProgramFiles.h"
 
 #include <gtest/gtest.h>
@@ -25,9 +27,13 @@ std::set<std::string> buildList()
 
 TEST(ProgramFiles, TheBuildShipsExactlyTheFilesTheProgramReads)
 {
-    const std::set<std::string> program{files::relativePath(files::kStateTable),
-                                        files::relativePath(files::kHandCursor), files::relativePath(clips::kCorrect),
-                                        files::relativePath(clips::kWrong), files::relativePath(clips::kComplete)};
+    std::set<std::string> program{files::relativePath(files::kStateTable), files::relativePath(files::kHandCursor),
+                                  files::relativePath(clips::kCorrect), files::relativePath(clips::kWrong),
+                                  files::relativePath(clips::kComplete)};
+    for (const MapEntry& map : kMaps) {
+        if (map.id != statesMap().id)
+            program.insert(files::relativePath(files::mapTable(std::string(map.id))));
+    }
     EXPECT_EQ(program, buildList());
     // The optional skin is the player's to add, never shipped.
     EXPECT_EQ(buildList().count(files::relativePath(files::kSkin)), 0u);
