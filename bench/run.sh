@@ -44,6 +44,25 @@ printf '  quiz and its children %.1f MB, bare window %.1f MB: %.1f MB more (goal
   "$(echo "$family_kb / 1024" | bc -l)" "$(echo "$bare_family_kb / 1024" | bc -l)" \
   "$(echo "($family_kb - $bare_family_kb) / 1024" | bc -l)"
 
+# Each continent's map against the states' board, launched in turn: its first
+# frame and its peak resident memory.
+map_launches=$(( (launches + 1) / 2 ))
+echo "each continent's map against the states' board, median of $map_launches launches each, alternating:"
+for map in africa asia europe north-america oceania south-america; do
+  : >"$SESSION_DIR/map" >"$SESSION_DIR/states"
+  for _ in $(seq "$map_launches"); do
+    "$bin/bench/startup_probe" 1.5 "$bin/bin/orrinvale" --map "$map" >>"$SESSION_DIR/map"
+    "$bin/bench/startup_probe" 1.5 "$bin/bin/orrinvale" >>"$SESSION_DIR/states"
+  done
+  map_ms=$(cut -d' ' -f1 "$SESSION_DIR/map" | median)
+  states_ms=$(cut -d' ' -f1 "$SESSION_DIR/states" | median)
+  map_kb=$(cut -d' ' -f2 "$SESSION_DIR/map" | median)
+  states_kb=$(cut -d' ' -f2 "$SESSION_DIR/states" | median)
+  printf '  %-13s first frame %.1f ms against %.1f ms: ratio %.2f (goal at most 1.25); memory %.1f MB, %+.1f MB (goal at most 5 MB)\n' \
+    "$map" "$map_ms" "$states_ms" "$(echo "$map_ms / $states_ms" | bc -l)" "$(echo "$map_kb / 1024" | bc -l)" \
+    "$(echo "($map_kb - $states_kb) / 1024" | bc -l)"
+done
+
 # A clip a player replaced (other bytes) is decoded by the clip decoder,
 # after the first frame.
 rm -rf "$SESSION_DIR/replaced" && cp -r "$bin/bin" "$SESSION_DIR/replaced"

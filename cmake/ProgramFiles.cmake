@@ -8,6 +8,13 @@ set(ORRINVALE_PROGRAM_FILES
   sounds/wrong.wma
   sounds/complete.wma
 )
+# The continents' maps, by the names `--map` takes (board/rules/MapCatalogue.h
+# lists the same): each has its table of names beside the program, and its
+# picture and description compiled in from assets/maps.
+set(ORRINVALE_WORLD_MAPS africa asia europe north-america oceania south-america)
+foreach(map IN LISTS ORRINVALE_WORLD_MAPS)
+  list(APPEND ORRINVALE_PROGRAM_FILES maps/${map}.txt)
+endforeach()
 # The sound player's plugin and the clip decoder it starts, in this folder of
 # the program folder.
 set(ORRINVALE_PLUGIN_FOLDER plugins)

@@ -23,7 +23,7 @@ bool isNames(const PlayStop* stop)
 
 QString instructions(const PlayStop* stop)
 {
-    return QString::fromLatin1(isNames(stop) ? texts::kNamesPanelHelp : texts::kMapHelp);
+    return QString::fromStdString(inTermsOf(stop->play().board().map(), isNames(stop) ? texts::kNamesPanelHelp : texts::kMapHelp));
 }
 
 // One name of the panel, or one state of the map.
@@ -130,7 +130,8 @@ class StopAccessible : public QAccessibleWidget {
 public:
     explicit StopAccessible(PlayStop* stop)
         : QAccessibleWidget(stop, isNames(stop) ? QAccessible::List : QAccessible::Grouping,
-                            QString::fromLatin1(isNames(stop) ? texts::kNamesPanel : texts::kMap))
+                            QString::fromStdString(inTermsOf(stop->play().board().map(),
+                                                             isNames(stop) ? texts::kNamesPanel : texts::kMap)))
     {
     }
     ~StopAccessible() override

@@ -4,14 +4,14 @@
 
 namespace orrinvale {
 
-InstructionsText::InstructionsText(QWidget* window) : QWidget(window)
+InstructionsText::InstructionsText(QWidget* window, const BoardMap& map) : QWidget(window)
 {
     setObjectName(QStringLiteral("Instructions"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    setGeometry(pixelRect(layout::kInstructionsTitle) | pixelRect(layout::kInstructionsText));
+    setGeometry(pixelRect(map.inBanner(layout::kInstructionsTitle)) | pixelRect(map.inBanner(layout::kInstructionsText)));
     setAccessibleName(latin1(layout::kInstructionsTitleCaption));
-    setAccessibleDescription(latin1(layout::kInstructionsCaption));
+    setAccessibleDescription(latin1(inTermsOf(map, layout::kInstructionsCaption)));
     show();
 }
 

@@ -2,6 +2,8 @@
 // read: a widget over them that paints nothing and takes no mouse events.
 #pragma once
 
+#include "BoardMap.h"
+
 #include <QWidget>
 
 namespace orrinvale {
@@ -9,7 +11,7 @@ namespace orrinvale {
 class InstructionsText : public QWidget {
     Q_OBJECT
 public:
-    explicit InstructionsText(QWidget* window);
+    InstructionsText(QWidget* window, const BoardMap& map);
 };
 
 } // namespace orrinvale

@@ -22,7 +22,7 @@ PlayAccess::PlayAccess(QWidget* window, Board& board, QWidget* focusHolder, QWid
       sink_([](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); })
 {
     installAccessibleStops();
-    new InstructionsText(window);
+    new InstructionsText(window, board.map());
     map_ = new StateMapView(window, *play_);
     names_ = new NamesPanel(window, *play_);
     buttonRing_ = new ButtonFocusFrame(window, buttons);
@@ -30,7 +30,7 @@ PlayAccess::PlayAccess(QWidget* window, Board& board, QWidget* focusHolder, QWid
         w->show();
     QWidget::setTabOrder(lastStop, names_);
     QWidget::setTabOrder(names_, map_);
-    focusHolder->setAccessibleName(QString::fromLatin1(texts::kFocusHolderName));
+    focusHolder->setAccessibleName(QString::fromStdString(inTermsOf(board.map(), texts::kFocusHolderName)));
     focusHolder->installEventFilter(this);
 
     for (PlayStop* stop : {static_cast<PlayStop*>(names_), static_cast<PlayStop*>(map_)}) {
@@ -78,7 +78,8 @@ void PlayAccess::showHelp()
 {
     // The keys as a two-column table; the box closes with Enter or Escape.
     QString rows;
-    const QStringList lines = QString::fromLatin1(texts::kHelp).split(QLatin1Char('\n'));
+    const QStringList lines =
+        QString::fromStdString(inTermsOf(play_->board().map(), texts::kHelp)).split(QLatin1Char('\n'));
     for (const QString& line : lines) {
         const QStringList cells = line.split(QLatin1Char('\t'));
         if (cells.size() == 2)

@@ -16,8 +16,8 @@ QImage renderMap(const QString& svg, QSize devicePixels);
 
 // The pixel ratios the build renders the map for ahead.
 inline constexpr qreal kPrebuiltMapRatios[] = {1.0, 2.0};
-// The resource folder of those pictures, and a picture's file name there.
-inline constexpr const char* kPrebuiltMapFolder = ":/prebuilt-map";
+// A picture's file name in the resource folder of a map's pictures rendered
+// ahead (BoardMap::prebuilt).
 QString prebuiltMapName(QSize devicePixels);
 
 } // namespace orrinvale

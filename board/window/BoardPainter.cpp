@@ -11,7 +11,11 @@
 
 namespace orrinvale {
 
-BoardPainter::BoardPainter(const Board& board, const DragAndDrop& drag) : board_(board), drag_(drag) {}
+BoardPainter::BoardPainter(const Board& board, const DragAndDrop& drag)
+    : board_(board), drag_(drag),
+      map_(QString::fromStdString(board.map().picture), QString::fromStdString(board.map().prebuilt))
+{
+}
 
 BoardPainter::~BoardPainter()
 {
@@ -21,7 +25,7 @@ BoardPainter::~BoardPainter()
 
 void BoardPainter::renderMapAhead(qreal ratio)
 {
-    map_.renderAhead(pixelRect(layout::kMapPicture).size(), ratio);
+    map_.renderAhead(pixelRect(board_.map().mapPicture).size(), ratio);
 }
 
 void BoardPainter::findFontsAhead()
@@ -47,7 +51,7 @@ const QPixmap& BoardPainter::backdrop(const QPalette& palette, qreal ratio)
 {
     if (backdropCurrent(palette, ratio))
         return backdrop_;
-    backdrop_ = QPixmap((QSizeF(pixelRect(layout::kClient).size()) * ratio).toSize());
+    backdrop_ = QPixmap((QSizeF(pixelRect(board_.map().client).size()) * ratio).toSize());
     backdrop_.setDevicePixelRatio(ratio);
     backdropColour_ = resolveColour(board_.backColor, palette);
     backdropMap_ = board_.mapVisible();
@@ -63,21 +67,23 @@ void BoardPainter::prepareBackdrop(const QPalette& palette, qreal ratio)
 
 void BoardPainter::paintBackdrop(QPainter& p, const QPalette& palette)
 {
-    p.fillRect(pixelRect(layout::kClient), resolveColour(board_.backColor, palette));
+    const BoardMap& map = board_.map();
+    p.fillRect(pixelRect(map.client), resolveColour(board_.backColor, palette));
     for (const layout::StackEntry& entry : board_.map().stacking) {
         switch (entry.layer) {
         case layout::Layer::MapPicture:
             if (board_.mapVisible())
-                map_.draw(p, pixelRect(layout::kMapPicture));
+                map_.draw(p, pixelRect(map.mapPicture));
             break;
         case layout::Layer::Banner:
             paintBanner(p);
             break;
         case layout::Layer::InstructionsText:
-            paintInstructions(p, layout::kInstructionsText, latin1(layout::kInstructionsCaption), false);
+            paintInstructions(p, map.inBanner(layout::kInstructionsText),
+                              latin1(inTermsOf(map, layout::kInstructionsCaption)), false);
             break;
         case layout::Layer::InstructionsTitle:
-            paintInstructions(p, layout::kInstructionsTitle, latin1(layout::kInstructionsTitleCaption), true);
+            paintInstructions(p, map.inBanner(layout::kInstructionsTitle), latin1(layout::kInstructionsTitleCaption), true);
             break;
         default:
             break;
@@ -115,7 +121,7 @@ void BoardPainter::paint(QPainter& p, const QPalette& palette, bool firstFrame)
 void BoardPainter::paintBanner(QPainter& p)
 {
     // Medium blue that darkens towards its bottom edge.
-    const QRect r = pixelRect(layout::kBanner);
+    const QRect r = pixelRect(board_.map().banner);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0.0, QColor(0x3d, 0x6f, 0xc0));
     g.setColorAt(0.80, QColor(0x35, 0x62, 0xb0));
@@ -157,7 +163,7 @@ void BoardPainter::paintMapNames(QPainter& p, const QPalette& palette, int first
         const QRect box = pixelRect(name.box);
         // A name wider than its box stays on one line, centred over it.
         p.drawText(box.adjusted(-40, 0, 40, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                   latin1(name.caption));
+                   QString::fromUtf8(name.caption.data(), static_cast<qsizetype>(name.caption.size())));
     }
 }
 

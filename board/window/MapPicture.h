@@ -21,8 +21,7 @@ class MapPicture {
 public:
     // `prebuilt`: the folder of the pictures rendered ahead from `resource`
     // (none for another picture).
-    explicit MapPicture(QString resource = QStringLiteral(":/map.svg"),
-                        QString prebuilt = QString::fromLatin1(kPrebuiltMapFolder));
+    MapPicture(QString resource, QString prebuilt);
     ~MapPicture();
 
     // Starts reading or rendering the picture for this size and ratio on

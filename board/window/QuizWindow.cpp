@@ -1,5 +1,7 @@
 #include "QuizWindow.h"
 
+#include "MapResource.h"
+
 #include "CursorPicture.h"
 #include "PlayAccess.h"
 #include "PngPicture.h"
@@ -16,15 +18,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
-
-// The pictures are compiled into a static library of their own (assets/):
-// those of the source, and the map the build rendered ahead. Register them
-// once.
-static void registerPictures()
-{
-    Q_INIT_RESOURCE(assets);
-    Q_INIT_RESOURCE(prebuiltmap);
-}
 
 namespace orrinvale {
 
@@ -43,12 +36,12 @@ QuizWindow::QuizWindow(Board& board, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       board_(board), drag_(board), painter_(board, drag_)
 {
-    registerPictures();
+    registerProgramPictures();
     // The object names of the window, its buttons and its focus holder are
     // those a skin's selectors address (#Form1, #PushButton1): skins rely
     // on them, so they stay whatever the classes are called.
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(pixelRect(layout::kClient).size());
+    setFixedSize(pixelRect(board.map().client).size());
     setFont(pixelFont("Arial", layout::kFormFontPx, true));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -63,8 +56,8 @@ QuizWindow::QuizWindow(Board& board, QWidget* parent)
         b->setFocusPolicy(Qt::NoFocus);  // until the focus holder is there
         return b;
     };
-    restart_ = makeButton(layout::kRestartCaption, layout::kRestartButton, "PushButton1");
-    exit_ = makeButton(layout::kExitCaption, layout::kExitButton, "PushButton2");
+    restart_ = makeButton(layout::kRestartCaption, board.map().inBanner(layout::kRestartButton), "PushButton1");
+    exit_ = makeButton(layout::kExitCaption, board.map().inBanner(layout::kExitButton), "PushButton2");
     // What the first frame need not wait for is done just after it.
     connect(this, &QuizWindow::firstPainted, this, [this] {
         QTimer::singleShot(0, this, [this] {
@@ -102,7 +95,7 @@ void QuizWindow::createFocusHolder()
     focusHolder_ = new QLineEdit(latin1(layout::kFocusHolderText), this);
     focusHolder_->setObjectName(QStringLiteral("Text1"));
     focusHolder_->setReadOnly(true);  // nothing typed, pasted or deleted changes it
-    focusHolder_->setGeometry(pixelRect(layout::kFocusHolder));
+    focusHolder_->setGeometry(pixelRect(board_.map().focusHolder()));
     focusHolder_->show();
     restart_->setFocusPolicy(Qt::StrongFocus);
     exit_->setFocusPolicy(Qt::StrongFocus);

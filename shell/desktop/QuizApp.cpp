@@ -5,6 +5,8 @@
 #include "DeferredClipPlayer.h"
 #include "DesktopLauncher.h"
 #include "PictureSizeReader.h"
+#include "MapChooser.h"
+#include "MapResource.h"
 #include "Practice.h"
 #include "ProgressFile.h"
 #include "QtMessageBoxes.h"
@@ -50,10 +52,11 @@ std::optional<int> answeredWithoutWindow(const CommandLine& options, const std::
         return 2;
     }
     if (options.help) {
-        std::printf("%s\n", kUsage);
+        std::fputs(usageWithMaps().c_str(), stdout);
         return 0;
     }
-    if (options.forget && !options.practice) {
+    // With the chooser, the map whose progress goes is known once chosen.
+    if (options.forget && !options.practice && !options.chooseMap) {
         if (!ProgressFile(progressPath, std::cerr).forget())
             return 1;
         std::printf("orrinvale: practice progress forgotten\n");
@@ -118,6 +121,16 @@ std::unique_ptr<Practice> makePractice(ProgressStore& progress)
 
 // Builds the window on the board, runs its load and shows it; the sound
 // back end waits for the first paint.
+// The map the player asked for: from the chooser where `--map` named none.
+// Empty where the chooser was closed.
+std::string chosenMap(const CommandLine& options)
+{
+    if (!options.chooseMap)
+        return options.map;
+    MapChooser chooser(options.map);
+    return chooser.exec() == QDialog::Accepted ? chooser.chosen() : std::string();
+}
+
 int showWindow(Board& board, DeferredClipPlayer& player, bool clickToPlace, QApplication& app)
 {
     QuizWindow window(board);
@@ -144,8 +157,7 @@ int showWindow(Board& board, DeferredClipPlayer& player, bool clickToPlace, QApp
 int runQuiz(int argc, char* argv[], FaultHook* faults)
 {
     const CommandLine options = readCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
-    const std::string progressPath = progressFilePath(environment);
-    if (const auto status = answeredWithoutWindow(options, progressPath))
+    if (const auto status = answeredWithoutWindow(options, progressFilePath(environment, options.map)))
         return *status;
 
     std::string platform;
@@ -154,8 +166,21 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
     previousHandler = qInstallMessageHandler(displayCannotBeOpened);
     QApplication app(qtArgc, args.data());
     qInstallMessageHandler(previousHandler);
+    const std::string mapId = chosenMap(options);
+    if (mapId.empty())
+        return 0;
+    const auto map = loadMap(mapId);
+    if (const auto* why = std::get_if<std::string>(&map)) {
+        std::fprintf(stderr, "orrinvale: %s\n", why->c_str());
+        return 1;
+    }
+    const std::string progressPath = progressFilePath(environment, mapId);
     if (options.forget && !ProgressFile(progressPath, std::cerr).forget())
         return 1;
+    if (options.forget && !options.practice) {
+        std::printf("orrinvale: practice progress forgotten\n");
+        return 0;
+    }
     // Lets the desktop match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORRINVALE_DESKTOP_ID));
     AppInfo info;
@@ -175,7 +200,7 @@ int runQuiz(int argc, char* argv[], FaultHook* faults)
         practice = makePractice(*progress);
         services.rounds = practice.get();
     }
-    Board board(services);
+    Board board(services, std::get<BoardMap>(map));
     return showWindow(board, player, options.clickToPlace, app);
 }
 

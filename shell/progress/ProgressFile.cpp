@@ -48,7 +48,7 @@ bool writeAll(int fd, const std::string& text)
 
 } // namespace
 
-std::string progressFilePath(const std::function<std::string(const char*)>& variable)
+std::string progressFilePath(const std::function<std::string(const char*)>& variable, const std::string& mapId)
 {
     // XDG_STATE_HOME counts only as an absolute path; a
     // relative one is ignored.
@@ -59,7 +59,7 @@ std::string progressFilePath(const std::function<std::string(const char*)>& vari
             return {};
         state = home + "/.local/state";
     }
-    return state + "/orrinvale/progress";
+    return state + "/orrinvale/progress" + (mapId == statesMap().id ? std::string() : "-" + mapId);
 }
 
 ProgressFile::ProgressFile(std::string path, std::ostream& complaints)

@@ -6,6 +6,7 @@
 // goes on; what failed is said once on standard error.
 #pragma once
 
+#include "BoardMap.h"
 #include "ProgressStore.h"
 
 #include <functional>
@@ -38,7 +39,10 @@ private:
     bool keepOff_ = false;  // a file that could not be read is never overwritten
 };
 
-// Where progress is kept, from the environment as `variable` reads it.
-std::string progressFilePath(const std::function<std::string(const char*)>& variable);
+// Where progress on a map is kept, from the environment as `variable` reads
+// it: the states' in "progress", as always; each other map's in a file of its
+// own, so no map's lines crowd out another's.
+std::string progressFilePath(const std::function<std::string(const char*)>& variable,
+                             const std::string& mapId = statesMap().id);
 
 } // namespace orrinvale

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "MapCatalogue.h"
+
 #include <algorithm>
 #include <iterator>
 #include <string_view>
@@ -35,7 +37,35 @@ std::string refusal(const std::string& what)
     return "orrinvale: " + what + "\n" + kUsage + "\n";
 }
 
+// `--map NAME`, `--map=NAME` or `--map` alone, the word after it included
+// where it is a name; the count of words read.
+std::size_t readMapOption(const std::vector<std::string>& args, std::size_t i, CommandLine& line)
+{
+    const std::string& arg = args[i];
+    std::string name;
+    std::size_t used = 1;
+    if (arg.rfind("--map=", 0) == 0)
+        name = arg.substr(6);
+    else if (i + 1 < args.size() && args[i + 1].rfind('-', 0) != 0) {
+        name = args[i + 1];
+        used = 2;
+    } else {
+        line.chooseMap = true;
+        return used;
+    }
+    if (!findMap(name))
+        line.error = refusal("unknown map '" + name + "': the maps are " + mapNames());
+    line.map = name;
+    return used;
+}
+
 } // namespace
+
+std::string usageWithMaps()
+{
+    return std::string(kUsage) + "\n  --map NAME  play the map NAME: " + mapNames() +
+           "\n  --map       choose a map first\n";
+}
 
 CommandLine readCommandLine(const std::vector<std::string>& args)
 {
@@ -44,7 +74,9 @@ CommandLine readCommandLine(const std::vector<std::string>& args)
         const std::string& arg = args[i];
         // Qt reads "--platform" as "-platform".
         const std::string_view qtWord = std::string_view(arg).substr(arg.rfind("--", 0) == 0 ? 1 : 0);
-        if (arg == "--click-to-place")
+        if (arg == "--map" || arg.rfind("--map=", 0) == 0)
+            i += readMapOption(args, i, line) - 1;
+        else if (arg == "--click-to-place")
             line.clickToPlace = true;
         else if (arg == "--practice")
             line.practice = true;

@@ -14,6 +14,8 @@ struct CommandLine {
     bool practice = false;  // the states the player misses come back
     bool forget = false;    // practice progress cleared first
     bool help = false;
+    std::string map = "us-states";  // the map to play, by its name
+    bool chooseMap = false;         // `--map` without a name: the chooser first
     // Qt's own options with their values, in order, for Qt.
     std::vector<std::string> toolkit;
     std::string platform;  // the value of -platform, where one was named
@@ -22,7 +24,11 @@ struct CommandLine {
     std::string error;
 };
 
-inline constexpr const char* kUsage = "usage: orrinvale [--click-to-place] [--practice] [--forget] [--help]";
+inline constexpr const char* kUsage =
+    "usage: orrinvale [--map [NAME]] [--click-to-place] [--practice] [--forget] [--help]";
+
+// The usage with the maps `--map` takes, for --help.
+std::string usageWithMaps();
 
 // `args` without the program's own name.
 CommandLine readCommandLine(const std::vector<std::string>& args);

@@ -20,6 +20,12 @@ TEST(CommandLine, IsReadWholeQtsOptionsForQtAMisspeltOneRefusedWithTheUsage)
     EXPECT_EQ(qt.toolkit, (std::vector<std::string>{"-platform", "offscreen", "--reverse", "-style=fusion"}));
     EXPECT_EQ(qt.platform, "offscreen");
     EXPECT_TRUE(qt.practice && qt.error.empty());
+    // A map by name, or the chooser where `--map` names none.
+    EXPECT_EQ(readCommandLine({}).map, "us-states");
+    EXPECT_EQ(readCommandLine({"--map", "south-america", "--practice"}).map, "south-america");
+    EXPECT_EQ(readCommandLine({"--map=europe"}).map, "europe");
+    const CommandLine chooser = readCommandLine({"--map", "--practice"});
+    EXPECT_TRUE(chooser.chooseMap && chooser.practice && chooser.error.empty());
 
     struct Refused {
         std::vector<std::string> args;
@@ -27,7 +33,9 @@ TEST(CommandLine, IsReadWholeQtsOptionsForQtAMisspeltOneRefusedWithTheUsage)
     };
     for (const Refused& r : std::vector<Refused>{{{"--forget", "--click-to-plac", "--practice"}, "unknown option '--click-to-plac'"},
                                                  {{"--forget", "stray"}, "unknown argument 'stray'"},
-                                                 {{"--practice", "-platform"}, "option '-platform' needs a value"}}) {
+                                                 {{"--practice", "-platform"}, "option '-platform' needs a value"},
+                                                 {{"--map", "atlantis"}, "unknown map 'atlantis': the maps are us-states, africa, "
+                                                                         "asia, europe, north-america, oceania, south-america"}}) {
         const CommandLine line = readCommandLine(r.args);
         EXPECT_EQ(line.error, "orrinvale: " + r.said + "\n" + kUsage + "\n");
     }

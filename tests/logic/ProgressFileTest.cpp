@@ -32,6 +32,9 @@ TEST(ProgressFile, KeptWholeInTheStateFolderReadBackAndForgotten)
               "/home/ann/.local/state/orrinvale/progress");
     EXPECT_EQ(progressFilePath([](const char* v) { return std::string(v) == "HOME" ? "/home/ann" : "/st"; }),
               "/st/orrinvale/progress");
+    // Each continent keeps its own file; the states' stays where it was.
+    EXPECT_EQ(progressFilePath([](const char* v) { return std::string(v) == "HOME" ? "/home/ann" : "/st"; }, "europe"),
+              "/st/orrinvale/progress-europe");
 
     ProgressFile file(f.path, f.said);
     EXPECT_FALSE(file.load());

@@ -1,7 +1,9 @@
 // The quiz window driven with Qt mouse events: its layout, a whole game, the
 // pointers, the exit, and its map picture at each scale.
 #include "Fakes.h"
+#include "MapCatalogue.h"
 #include "MapPicture.h"
+#include "MapResource.h"
 #include "QtLayout.h"
 #include "QuizWindow.h"
 #include "WindowLoad.h"
@@ -151,7 +153,7 @@ TEST(QuizWindow, RestartButtonDealsTheBoard)
 
 TEST(MapPicture, RenderedOncePerPixelRatioAndSharpAtEachScale)
 {
-    MapPicture map;
+    MapPicture map(QString::fromStdString(statesMap().picture), QString());
     for (const qreal ratio : {1.0, 2.0, 3.0}) {
         const QPixmap& first = map.pixmap(QSize(702, 500), ratio);
         EXPECT_EQ(first.size(), (QSizeF(702, 500) * ratio).toSize());
@@ -163,16 +165,25 @@ TEST(MapPicture, RenderedOncePerPixelRatioAndSharpAtEachScale)
     }
 }
 
+// Every map's pictures rendered ahead by the build are the pictures its SVG
+// renders now: none is left stale by a changed map.
 TEST(MapPicture, ThePictureRenderedAheadIsThePictureRenderedNow)
 {
     Window w;  // registers the program's pictures
-    MapPicture ahead;
-    MapPicture rendered(QStringLiteral(":/map.svg"), QString());
-    for (const qreal ratio : kPrebuiltMapRatios) {
-        const QSize device = (QSizeF(702, 500) * ratio).toSize();
-        EXPECT_TRUE(QFile::exists(QString::fromLatin1(kPrebuiltMapFolder) + '/' + prebuiltMapName(device))) << ratio;
-        EXPECT_EQ(ahead.pixmap(QSize(702, 500), ratio).toImage(), rendered.pixmap(QSize(702, 500), ratio).toImage())
-            << "at ratio " << ratio;
+    for (const MapEntry& entry : kMaps) {
+        const auto loaded = loadMap(std::string(entry.id));
+        ASSERT_TRUE(std::holds_alternative<BoardMap>(loaded)) << entry.id;
+        const BoardMap& map = std::get<BoardMap>(loaded);
+        const QSize size = pixelRect(map.mapPicture).size();
+        MapPicture ahead(QString::fromStdString(map.picture), QString::fromStdString(map.prebuilt));
+        MapPicture rendered(QString::fromStdString(map.picture), QString());
+        for (const qreal ratio : kPrebuiltMapRatios) {
+            const QSize device = (QSizeF(size) * ratio).toSize();
+            EXPECT_TRUE(QFile::exists(QString::fromStdString(map.prebuilt) + '/' + prebuiltMapName(device)))
+                << entry.id << " at ratio " << ratio;
+            EXPECT_EQ(ahead.pixmap(size, ratio).toImage(), rendered.pixmap(size, ratio).toImage())
+                << entry.id << " at ratio " << ratio;
+        }
     }
 }
 
