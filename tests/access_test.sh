@@ -4,8 +4,10 @@
 # a whole game is played with keys alone, the clips heard on a null sink; one
 # name is placed through accessible actions alone, and one by two clicks in
 # click-to-place mode; two practice rounds bring the missed name back alone.
-# The focus indicator is measured on screenshots. Last, Orca itself plays an
-# opening, the end of a game and the end of a practice round.
+# The focus indicator is measured on screenshots. Each continent's map is
+# played whole through accessible actions alone, and Europe's by keys alone.
+# Last, Orca itself plays an opening, the end of a game and the end of a
+# practice round, and an opening of Europe.
 #   access_test.sh <program folder> <quiz_points>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -116,6 +118,24 @@ else
   failed=$((failed + 1))
 fi
 
+# Starts the quiz on a continent's map and writes its arrows to $SESSION_DIR/graph-NAME.
+launch_map() {
+  launch_quiz env -u QT_QPA_PLATFORM "${@:2}" "$SESSION_DIR/program/orrinvale" --map "$1" ||
+    { echo "FAILED: the quiz did not start with --map $1"; return 1; }
+  xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+  "$points" "$program" --states --map "$1" >"$SESSION_DIR/graph-$1"
+}
+
+echo "-- the continents: each map played whole through actions alone, Europe's by keys alone"
+for map in africa asia europe north-america oceania south-america; do
+  kill "$QUIZ_PID" 2>/dev/null || true
+  wait "$QUIZ_PID" 2>/dev/null || true
+  launch_map "$map" || { failed=$((failed + 1)); continue; }
+  step "a whole game of $map through actions" client game "$SESSION_DIR/graph-$map" "$program/maps/$map.txt" actions
+  [ "$map" = europe ] &&
+    step "a whole game of europe by keys" client game "$SESSION_DIR/graph-$map" "$program/maps/$map.txt" keys
+done
+
 # Starts Orca with its debug log in $ORCA_LOG (a new file each time) and
 # waits until it speaks. Orca and the speech server keep their settings in
 # the session's own folders. Orca writes its log through a block buffer:
@@ -183,6 +203,14 @@ else
         "$SESSION_DIR/program/orrinvale" --practice; then
         xdotool windowfocus --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
         step "what Orca speaks of a practice round's end" client orca-practice "$SESSION_DIR/graph" "$table" "$ORCA_LOG" Utah
+        kill "$QUIZ_PID" 2>/dev/null || true
+        wait "$QUIZ_PID" 2>/dev/null || true
+        if launch_map europe -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON; then
+          step "what Orca speaks of an opening of Europe" \
+            client orca "$SESSION_DIR/graph-europe" "$program/maps/europe.txt" "$ORCA_LOG" "$ORCA_EUROPE_NAME"
+        else
+          failed=$((failed + 1))
+        fi
       else
         failed=$((failed + 1))
       fi

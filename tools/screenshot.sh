@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the built quiz under Xvfb and saves a picture of its window.
-#   tools/screenshot.sh [--build DIR] [--skin FILE] [--scale N] OUTPUT.png
+#   tools/screenshot.sh [--build DIR] [--skin FILE] [--scale N] [--map NAME] OUTPUT.png
 # --skin puts FILE in the program folder as x/o.cjs (in a copy of the folder);
 # --scale N runs at N times the logical size (Qt's device pixel ratio).
 set -euo pipefail
@@ -8,15 +8,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 skin=""
 scale=1
+map=()
 while [ $# -gt 1 ]; do
   case "$1" in
     --build) build=$2; shift 2 ;;
     --skin) skin=$2; shift 2 ;;
     --scale) scale=$2; shift 2 ;;
+    --map) map=(--map "$2"); shift 2 ;;
     *) echo "unknown option $1" >&2; exit 2 ;;
   esac
 done
-out=${1:?usage: screenshot.sh [--build DIR] [--skin FILE] [--scale N] OUTPUT.png}
+out=${1:?usage: screenshot.sh [--build DIR] [--skin FILE] [--scale N] [--map NAME] OUTPUT.png}
 out=$(realpath -m "$out")
 
 work=$(mktemp -d)
@@ -40,7 +42,7 @@ xvfb=$!
 export DISPLAY=":$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-QT_SCALE_FACTOR=$scale "$work/program/orrinvale" >/dev/null 2>&1 &
+QT_SCALE_FACTOR=$scale "$work/program/orrinvale" "${map[@]}" >/dev/null 2>&1 &
 app=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orrinvale$' | head -n 1)
 sleep 1.5

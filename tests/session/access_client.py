@@ -9,13 +9,18 @@ checks as "ok ..." or "FAILED ..." lines and exits 1 when anything failed.
                                           places N names by keys alone
   access_client.py help                   F1's box of keys, closed by Escape
   access_client.py action GRAPH TABLE     places one name by actions alone
+  access_client.py game GRAPH TABLE HOW   a whole game, by `actions` or `keys`
+                                          alone, to its fresh board
+  access_client.py drop N                 the action Drop here on the map's Nth
   access_client.py placed NAME            waits until NAME has left the panel
   access_client.py orca GRAPH TABLE LOG   plays by keys and reads what Orca
                                           spoke (its debug log LOG)
 
 GRAPH is `quiz_points --states`: each state's number, code and the states the
-arrow keys lead to; TABLE is the state table (name,code per line).
+arrow keys lead to; TABLE is the state table (name,code per line). A
+continent's map is played as the states' is, its countries for states.
 """
+import subprocess
 import sys
 
 import pyatspi
@@ -68,8 +73,8 @@ def cmd_play(graph_path, table_path, count, wrong):
             check(f"the fiftieth drop by keys shows the box, its two sentences apart for speech: '{box}'",
                   box == "CONGRATULATIONS! THE MAP IS COMPLETE!")
             key("Return")
-            wait_for("a fresh board after the box is closed", lambda: quiz.names.childCount == 50)
-            check("closed by Return, the box leaves a fresh board of fifty names", True)
+            wait_for("a fresh board after the box is closed", lambda: quiz.names.childCount == len(table))
+            check(f"closed by Return, the box leaves a fresh board of {len(table)} names", True)
     check(f"{count} names placed by keys alone ({', '.join(placed[:3])}{', ...' if count > 3 else ''})",
           len(placed) == count)
     finish()
@@ -108,6 +113,43 @@ def cmd_action(graph_path, table_path):
     check(f"{name} placed through its actions Pick up and Drop here alone, and its state now named so",
           goal is not None and quiz.map.getChildAtIndex(goal).name == name)
     finish()
+
+
+def cmd_game(graph_path, table_path, how):
+    """Every name placed by actions or by keys alone; the last drop's action
+    is done by another process, since its reply waits for the box."""
+    table = read_table(table_path)
+    codes, arrows = read_graph(graph_path)
+    quiz = Quiz()
+    while quiz.names.childCount > 1:
+        if how == "keys":
+            if not quiz.focused(quiz.names):
+                key("F6")
+            place_by_keys(quiz, table, codes, arrows)
+        elif place_by_actions(quiz, table, codes, quiz.names.getChildAtIndex(0)) is None:
+            break
+    check(f"all names but one placed by {how} alone", quiz.names.childCount == 1)
+    last = quiz.names.getChildAtIndex(0)
+    goal = next(n for n, c in codes.items() if c == table[last.name])
+    if how == "keys":
+        place_by_keys(quiz, table, codes, arrows, completes=True)
+    else:
+        do_action(last, "Pick up")
+        wait_for(f"{last.name} to be held", lambda: last.getState().contains(pyatspi.STATE_CHECKED))
+        drop = subprocess.Popen([sys.executable, __file__, "drop", str(goal)])
+    box = wait_for("the congratulations box", lambda: find_box(quiz))
+    check(f"the last of {len(table)} names shows the congratulations: '{box}'",
+          box == "CONGRATULATIONS! THE MAP IS COMPLETE!")
+    key("Return")
+    wait_for("a fresh board after the box", lambda: quiz.names.childCount == len(table), timeout=20)
+    check(f"a fresh board of {len(table)} names follows", True)
+    if how != "keys":
+        drop.wait(timeout=20)
+    finish()
+
+
+def cmd_drop(number):
+    do_action(Quiz().map.getChildAtIndex(int(number)), "Drop here")
 
 
 def cmd_placed(name):
@@ -185,6 +227,10 @@ def main():
         cmd_help()
     elif command == "action":
         cmd_action(*args)
+    elif command == "game":
+        cmd_game(*args)
+    elif command == "drop":
+        cmd_drop(*args)
     elif command == "placed":
         cmd_placed(*args)
     elif command == "rings":

@@ -59,9 +59,12 @@ def orca_session(graph_path, table_path, log_path):
     return table, codes, arrows, Quiz(), Speech(log_path), list(table)
 
 
-def cmd_orca(graph_path, table_path, log_path):
+def cmd_orca(graph_path, table_path, log_path, chosen="Utah"):
+    """An opening by keys: the names, a letter to `chosen`, its pick-up, an
+    arrow's step, a wrong drop and a right one."""
     table, codes, arrows, quiz, speech, names = orca_session(graph_path, table_path, log_path)
     placed = set()
+    count, noun = len(names), quiz.noun
 
     def gives_nothing_away(said):
         """Where the map's states are described, no unplaced state is named."""
@@ -76,29 +79,30 @@ def cmd_orca(graph_path, table_path, log_path):
 
     said = speech.after("F6")
     first = quiz.focused(quiz.names).name
-    check(f"F6 speaks the focused name and its place ('{first}', '1 of 50')", first in said and "1 of 50" in said)
+    check(f"F6 speaks the focused name and its place ('{first}', '1 of {count}')", first in said and f"1 of {count}" in said)
     check("the names' instructions are spoken on the first entry", "Space or Enter picks it up" in said)
-    said = speech.after("u")
-    check("a letter speaks the name it reaches: Utah", "Utah" in said and f"{names.index('Utah') + 1} of 50" in said)
+    said = speech.after(chosen[0].lower())
+    check(f"a letter speaks the name it reaches: {chosen}",
+          chosen in said and f"{names.index(chosen) + 1} of {count}" in said)
     said = speech.after("Return")
-    check("Enter speaks the pick-up", "Utah picked up" in said)
+    check("Enter speaks the pick-up", f"{chosen} picked up" in said)
     check("the map's instructions are spoken on the first entry", "drops the held name" in said)
     state = quiz.focused(quiz.map)
     here = quiz.state_number(state, table, codes)
     way, there = next((k, n) for k, n in arrows[here].items() if n != here)
     said = speech.after(way)
-    check(f"an arrow speaks the state it reaches and where it lies ({way})",
-          f"Unnamed state {there + 1}" in said and "of the map" in said and gives_nothing_away(said))
+    check(f"an arrow speaks the {noun} it reaches and where it lies ({way})",
+          f"Unnamed {noun} {there + 1}" in said and "of the map" in said and gives_nothing_away(said))
     check("the instructions are not spoken again at each step", "drops the held name" not in said)
-    goal = next(n for n, c in codes.items() if c == table["Utah"])
+    goal = next(n for n, c in codes.items() if c == table[chosen])
     wrong = next(n for n in arrows[goal].values() if n != goal)
     speech.after(*path_keys(arrows, there, wrong))
     said = speech.after("space")
-    check("a wrong drop is spoken, once", said.count("Wrong: Utah does not go there") == 1)
+    check("a wrong drop is spoken, once", said.count(f"Wrong: {chosen} does not go there") == 1)
     speech.after(*path_keys(arrows, wrong, goal))
     said = speech.after("Return")
-    placed.add("Utah")
-    check("a right drop is spoken with the count, once", said.count("Right: Utah placed, 1 of 50") == 1)
+    placed.add(chosen)
+    check("a right drop is spoken with the count, once", said.count(f"Right: {chosen} placed, 1 of {count}") == 1)
     said = speech.after("Escape")
     check("Escape with nothing held says nothing new", "Right:" not in said and "let go" not in said)
     speech.after("F6")
@@ -108,7 +112,7 @@ def cmd_orca(graph_path, table_path, log_path):
     said = speech.after("F1")
     check("F1's box of keys is spoken", "Pick up the chosen name" in said or "Keys" in said)
     said = speech.after("Escape")
-    check("closing it speaks where the focus is back", "Unnamed state" in said or "Utah" in said)
+    check("closing it speaks where the focus is back", f"Unnamed {noun}" in said or chosen in said)
     finish()
 
 

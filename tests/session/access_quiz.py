@@ -42,7 +42,7 @@ def key(*keys):
 
 def read_table(path):
     names = {}
-    with open(path, encoding="utf-8") as f:
+    with open(path, encoding="cp1252") as f:  # as the quiz reads its tables
         for line in f:
             fields = line.rstrip("\r\n").split(",")
             if len(fields) >= 2:
@@ -98,10 +98,15 @@ def child_named(parent, name):
 
 
 class Quiz:
+    """The quiz's window: its panel of names and its map, of states or of
+    countries (`noun`)."""
     def __init__(self):
         self.frame = quiz_frame()
-        self.names = wait_for("the list of state names", lambda: child_named(self.frame, "State names"))
-        self.map = wait_for("the map of the states", lambda: child_named(self.frame, "Map of the states"))
+        self.noun = wait_for("the list of names", lambda: next(
+            (noun for noun in ("state", "country") if child_named(self.frame, noun.capitalize() + " names")), None))
+        plural = {"state": "states", "country": "countries"}[self.noun]
+        self.names = child_named(self.frame, self.noun.capitalize() + " names")
+        self.map = wait_for("the map", lambda: child_named(self.frame, "Map of the " + plural))
 
     def focused(self, container):
         for child in container:
@@ -112,7 +117,7 @@ class Quiz:
     def state_number(self, state, table, codes):
         """The number of a state from its accessible name (a placed state
         carries its name, which the table turns into its code)."""
-        if state.name.startswith("Unnamed state "):
+        if state.name.startswith(f"Unnamed {self.noun} "):
             return int(state.name.split()[-1]) - 1
         code = table[state.name]
         return next(n for n, c in codes.items() if c == code)

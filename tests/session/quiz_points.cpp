@@ -5,50 +5,84 @@
 // With --states it prints instead the states of the map as keyboard play
 // moves between them, in their reading order:
 //   number code left right up down
-// (the states' numbers that each arrow key leads to).
-// Usage: quiz_points <program folder> [--states]
+// (the states' numbers that each arrow key leads to). With --map NAME, of
+// that continent's map.
+// Usage: quiz_points <program folder> [--states] [--map NAME]
 #include "Fakes.h"
+#include "MapFile.h"
 #include "QuietBoard.h"
 #include "StateMap.h"
 #include "Twips.h"
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <sstream>
+#include <variant>
 
 using namespace orrinvale;
 using namespace orrinvale::testing;
 
+namespace {
+
+// The map named on the command line, read as the program reads it.
+BoardMap mapNamed(const std::string& id)
+{
+    if (id.empty())
+        return statesMap();
+    std::ifstream in(std::string(ORRINVALE_ASSETS "/maps/") + id + ".map", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    auto read = readMapFile(id, text.str());
+    if (auto* map = std::get_if<BoardMap>(&read))
+        return std::move(*map);
+    std::fprintf(stderr, "quiz_points: %s\n", std::get<std::string>(read).c_str());
+    std::exit(1);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    const bool states = argc == 3 && std::strcmp(argv[2], "--states") == 0;
-    if (argc != 2 && !states) {
-        std::fprintf(stderr, "usage: quiz_points <program folder> [--states]\n");
+    bool states = false;
+    std::string mapId;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--states") == 0)
+            states = true;
+        else if (std::strcmp(argv[i], "--map") == 0 && i + 1 < argc)
+            mapId = argv[++i];
+        else
+            argc = 0;
+    }
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: quiz_points <program folder> [--states] [--map NAME]\n");
         return 2;
     }
-    const QuietBoard dealt(argv[1]);
+    const BoardMap map = mapNamed(mapId);
+    const QuietBoard dealt(argv[1], map);
     const Board& board = dealt.board;
     if (!dealt.sound()) {
         std::fprintf(stderr, "the state table in %s is not sound\n", argv[1]);
         return 1;
     }
     if (states) {
-        const StateMap map(board);
-        for (int s = 0; s < map.size(); ++s) {
-            std::printf("%d %s %d %d %d %d\n", s, map.state(s).code.c_str(), map.neighbour(s, Direction::Left),
-                        map.neighbour(s, Direction::Right), map.neighbour(s, Direction::Up),
-                        map.neighbour(s, Direction::Down));
+        const StateMap places(board);
+        for (int s = 0; s < places.size(); ++s) {
+            std::printf("%d %s %d %d %d %d\n", s, places.state(s).code.c_str(), places.neighbour(s, Direction::Left),
+                        places.neighbour(s, Direction::Right), places.neighbour(s, Direction::Up),
+                        places.neighbour(s, Direction::Down));
         }
         return 0;
     }
-    for (int i = 0; i < layout::kStateCount; ++i) {
-        const RectTw name = layout::nameBox(i);
+    for (int i = 0; i < map.nameCount(); ++i) {
+        const RectTw name = map.nameBoxes[static_cast<std::size_t>(i)];
         const auto drop = pointOnState(board, board.panelName(i).tag);
         if (!drop)
             return 1;
-        const RectTw map = layout::kMapNames[static_cast<std::size_t>(i)].box;
+        const RectTw shown = map.placedNames[static_cast<std::size_t>(i)].box;
         std::printf("%d %d %d %d %d %d %d %d %d\n", i, toPixels(name.left) + 20, toPixels(name.top) + 8,
-                    toPixels(drop->x), toPixels(drop->y), toPixels(map.left), toPixels(map.top), toPixels(map.width),
-                    toPixels(map.height));
+                    toPixels(drop->x), toPixels(drop->y), toPixels(shown.left), toPixels(shown.top),
+                    toPixels(shown.width), toPixels(shown.height));
     }
     return 0;
 }

@@ -8,9 +8,12 @@
 //       at least 40 of 42
 //   (d) leader lines whose inner end lies in their state; all 8
 // Usage: mapcheck <map.svg> [--overlay picture.png]
+//        mapcheck --world <name>...   (a continent's map: see WorldMapCheck.h)
 // --overlay also saves the map at twice its size with the rectangles drawn over it.
 #include "Layout.h"
 #include "QuietBoard.h"
+#include "SvgPath.h"
+#include "WorldMapCheck.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -32,48 +35,6 @@ namespace {
 
 constexpr int kScale = 3;  // samples per pixel along each axis
 constexpr int kBannerTop = 6900;
-
-// Path data of the forms M x,y L x,y ... Z (absolute, as the generator writes).
-QPainterPath parsePath(const QString& d)
-{
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    QChar command = QLatin1Char('M');
-    int i = 0;
-    const int n = int(d.size());
-    auto number = [&]() {
-        while (i < n && (d[i] == QLatin1Char(',') || d[i].isSpace()))
-            ++i;
-        const int start = i;
-        while (i < n && (d[i].isDigit() || d[i] == QLatin1Char('.') || d[i] == QLatin1Char('-') ||
-                         d[i] == QLatin1Char('e')))
-            ++i;
-        return d.mid(start, i - start).toDouble();
-    };
-    while (i < n) {
-        const QChar c = d[i];
-        if (c.isLetter()) {
-            command = c;
-            ++i;
-            if (command == QLatin1Char('Z') || command == QLatin1Char('z'))
-                path.closeSubpath();
-            continue;
-        }
-        if (c.isSpace() || c == QLatin1Char(',')) {
-            ++i;
-            continue;
-        }
-        const double x = number();
-        const double y = number();
-        if (command == QLatin1Char('M')) {
-            path.moveTo(x, y);
-            command = QLatin1Char('L');
-        } else {
-            path.lineTo(x, y);
-        }
-    }
-    return path;
-}
 
 struct Raster {
     QImage image;  // red channel: state number + 1, 0 for none
@@ -250,6 +211,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (argc > 2 && std::string(argv[1]) == "--world")
+        return checkWorldMaps(std::vector<std::string>(argv + 2, argv + argc)) ? 0 : 1;
     const bool overlay = argc == 4 && std::string(argv[2]) == "--overlay";
     if (argc != 2 && !overlay) {
         std::fprintf(stderr, "usage: mapcheck <map.svg> [--overlay picture.png]\n");
