@@ -3,8 +3,9 @@
 import { nearestOnBox } from "./geom.mjs";
 import { GREY, SEA, summedArea } from "./raster.mjs";
 
-// What a pixel of leader line over grey land costs, beyond its length.
-const OVER_GREY = 2;
+// What a pixel of leader line over grey land, or over quizzed land, costs
+// beyond its length: lines over the sea are the easiest to follow.
+const OVER_GREY = 2, OVER_LAND = 0.5;
 
 export function landTables(grid) {
   return {
@@ -47,12 +48,13 @@ export function leaderLine(b, anchors) {
 // more for each pixel it runs over land outside the map's countries.
 export function lineCost(grid, [[x0, y0], [x1, y1]]) {
   const length = Math.hypot(x1 - x0, y1 - y0);
-  let grey = 0;
+  let over = 0;
   for (let k = 0, n = Math.ceil(length); k < n; k++) {
     const x = Math.floor(x0 + ((x1 - x0) * (k + 0.5)) / n), y = Math.floor(y0 + ((y1 - y0) * (k + 0.5)) / n);
-    if (grid.label[y * grid.w + x] === GREY) grey++;
+    const l = grid.label[y * grid.w + x];
+    over += l === GREY ? OVER_GREY : l > GREY ? OVER_LAND : 0;
   }
-  return length + (length * length) / 200 + grey * OVER_GREY;
+  return length + (length * length) / 200 + over;
 }
 
 // Keeps the items (in order) that stand at least `d` px from every item
