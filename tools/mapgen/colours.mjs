@@ -2,8 +2,9 @@
 // arrow keys follow.
 import { neighbors } from "topojson-client";
 import { CODES, DC, POSTAL, geoms } from "./layout.mjs";
+import { PALETTE } from "./style.mjs";
 
-export const PALETTE = ["#a9d3ee", "#6cc2b5", "#f6e27f", "#f08d6b", "#ecdcbc", "#c9b6e2"];
+export { PALETTE };
 
 export function colourStates() {
   const idx = new Map(geoms.map((g, i) => [g, i]));

@@ -46,25 +46,4 @@ export function lerpAt(a, b, axis, v) {
 
 // ---------------------------------------------------------------- output
 
-export const fmt = (v) => {
-  const s = (Math.round(v * 100) / 100).toFixed(2).replace(/\.?0+$/, "");
-  return s === "-0" ? "0" : s;
-};
-
-export function pathData(rings) {
-  let d = "";
-  for (const ring of rings) {
-    let last = "";
-    let part = "";
-    let count = 0;
-    for (const [x, y] of ring) {
-      const p = `${fmt(x)},${fmt(y)}`;
-      if (p === last) continue;
-      part += (count ? "L" : "M") + p;
-      last = p;
-      count++;
-    }
-    if (count >= 3) d += part + "Z";
-  }
-  return d;
-}
+export { fmt, pathData } from "./style.mjs";

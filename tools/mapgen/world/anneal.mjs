@@ -1,0 +1,130 @@
+// Picks one option per country so that none clash, at the least total cost:
+// simulated annealing with a fixed seed, so the same land gives the same
+// picks every run.
+import { boxesOverlap, segmentEntersBox, segmentsCross } from "./geom.mjs";
+
+// What a clash weighs, in pixels of leader line: a hard one (boxes closer
+// than 2 px, lines that meet, a line through a name) must not stay; a line
+// through another country's ring or box only looks worse.
+export const HARD = 1000;
+const SOFT = 120;
+// The annealing's starting temperature, in pixels of line, the options
+// drawn for each step (the best of which is tried), and the seeds tried.
+const T0 = 50, DRAWS = 6, SEEDS = 4;
+
+const grow = (b, g) => ({ x: b.x - g, y: b.y - g, w: b.w + 2 * g, h: b.h + 2 * g });
+
+// An option's boxes (its name, its square) and its line, with a bound
+// around them all for a quick first test.
+export function prepare(o) {
+  const boxes = o.square ? [o.name, o.square] : [o.name];
+  let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
+  const take = (x, y) => { x0 = Math.min(x0, x); y0 = Math.min(y0, y); x1 = Math.max(x1, x); y1 = Math.max(y1, y); };
+  for (const b of boxes) { take(b.x, b.y); take(b.x + b.w, b.y + b.h); }
+  if (o.line) for (const [x, y] of o.line) take(x, y);
+  return { ...o, boxes, bound: { x: x0, y: y0, w: x1 - x0, h: y1 - y0 } };
+}
+
+function lineThrough(line, o) {
+  if (segmentEntersBox(line, grow(o.name, 1))) return HARD;
+  return o.square && segmentEntersBox(line, grow(o.square, 1)) ? SOFT : 0;
+}
+
+// What the clash of two countries' options weighs (0: none).
+export function clash(a, b) {
+  if (!boxesOverlap(a.bound, b.bound, 2)) return 0;
+  for (const p of a.boxes) for (const q of b.boxes) if (boxesOverlap(p, q, 2)) return HARD;
+  if (a.line && b.line && segmentsCross(a.line, b.line)) return HARD;
+  return Math.max(a.line ? lineThrough(a.line, b) : 0, b.line ? lineThrough(b.line, a) : 0);
+}
+
+function random(seed) {
+  let s = seed >>> 0;
+  return () => {
+    s = (s + 0x6d2b79f5) >>> 0;
+    let t = s;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+// The state of the search: a pick per country and what its clashes weigh.
+function makeState(options, start) {
+  const n = options.length, pick = start.slice();
+  const weightOf = (i, o) => {
+    let w = 0;
+    for (let j = 0; j < n; j++) if (j !== i) w += clash(o, options[j][pick[j]]);
+    return w;
+  };
+  const clashes = options.map((opts, i) => weightOf(i, opts[pick[i]]));
+  const set = (i, p, w) => {
+    const before = options[i][pick[i]], after = options[i][p];
+    pick[i] = p;
+    for (let j = 0; j < n; j++) if (j !== i) clashes[j] += clash(after, options[j][pick[j]]) - clash(before, options[j][pick[j]]);
+    clashes[i] = w;
+  };
+  return { n, pick, clashes, weightOf, set };
+}
+
+// The best of a few options drawn for country i, the cheap ones more often.
+function draw(options, st, i, rnd) {
+  let best = null;
+  for (let d = 0; d < DRAWS; d++) {
+    const q = Math.floor(options[i].length * rnd() ** 2);
+    if (q === st.pick[i]) continue;
+    const w = st.weightOf(i, options[i][q]);
+    const delta = options[i][q].cost - options[i][st.pick[i]].cost + w - st.clashes[i];
+    if (!best || delta < best.delta) best = { p: q, w, delta };
+  }
+  return best;
+}
+
+// Then each country in turn takes its option with the lightest clashes,
+// the cheapest of those, until none changes.
+function settle(options, st) {
+  for (let changed = true; changed;) {
+    changed = false;
+    for (let i = 0; i < st.n; i++) {
+      let best = st.pick[i], bestW = st.weightOf(i, options[i][best]);
+      for (let p = 0; p < options[i].length && bestW; p++) {
+        const w = st.weightOf(i, options[i][p]);
+        if (w < bestW) { best = p; bestW = w; }
+      }
+      if (best !== st.pick[i]) { st.set(i, best, bestW); changed = true; }
+    }
+  }
+}
+
+// The picks (an option index per country) and each country's hard clashes:
+// a run from each seed in turn until one leaves none.
+export function anneal(options, steps, start) {
+  let best = null;
+  for (let seed = 1; seed <= SEEDS; seed++) {
+    const run = annealFrom(options, steps, start, seed);
+    const left = run.clashes.filter(Boolean).length;
+    if (!best || left < best.left) best = { ...run, left };
+    if (!left) break;
+  }
+  return best;
+}
+
+function annealFrom(options, steps, start, seed) {
+  const rnd = random(seed), st = makeState(options, start);
+  const total = () => st.pick.reduce((s, p, i) => s + options[i][p].cost, 0) + st.clashes.reduce((s, w) => s + w, 0) / 2;
+  let e = total(), best = { e, pick: st.pick.slice() };
+  for (let step = 0; step < steps; step++) {
+    const T = T0 * Math.pow(0.3 / T0, step / steps);
+    const hard = st.clashes.flatMap((w, i) => (w >= HARD ? [i] : []));
+    const i = hard.length && rnd() < 0.8 ? hard[Math.floor(rnd() * hard.length)] : Math.floor(rnd() * st.n);
+    const move = draw(options, st, i, rnd);
+    if (!move || (move.delta > 0 && rnd() >= Math.exp(-move.delta / T))) continue;
+    st.set(i, move.p, move.w);
+    e += move.delta;
+    if (e < best.e - 1e-9) best = { e, pick: st.pick.slice() };
+  }
+  best.pick.forEach((p, i) => st.set(i, p, st.weightOf(i, options[i][p])));
+  settle(options, st);
+  const hardLeft = st.pick.map((p, i) => options.some((opts, j) => j !== i && clash(options[i][p], opts[st.pick[j]]) >= HARD));
+  return { pick: st.pick, clashes: hardLeft };
+}

@@ -1,0 +1,38 @@
+// Plane geometry of boxes {x, y, w, h} and segments [[x1, y1], [x2, y2]].
+
+// Whether two boxes, each grown by `gap`, share any area.
+export function boxesOverlap(a, b, gap = 0) {
+  return a.x < b.x + b.w + gap && b.x < a.x + a.w + gap && a.y < b.y + b.h + gap && b.y < a.y + a.h + gap;
+}
+
+const orient = (a, b, c) => Math.sign((b[0] - a[0]) * (c[1] - a[1]) - (b[1] - a[1]) * (c[0] - a[0]));
+const within = (a, b, c) => Math.min(a[0], b[0]) <= c[0] && c[0] <= Math.max(a[0], b[0]) &&
+  Math.min(a[1], b[1]) <= c[1] && c[1] <= Math.max(a[1], b[1]);
+
+// Whether two segments meet anywhere, ends included.
+export function segmentsCross([p, q], [r, s]) {
+  const o1 = orient(p, q, r), o2 = orient(p, q, s), o3 = orient(r, s, p), o4 = orient(r, s, q);
+  if (o1 !== o2 && o3 !== o4 && o1 * o2 <= 0 && o3 * o4 <= 0) return true;
+  return (o1 === 0 && within(p, q, r)) || (o2 === 0 && within(p, q, s)) ||
+    (o3 === 0 && within(r, s, p)) || (o4 === 0 && within(r, s, q));
+}
+
+// Whether a segment passes through the inside of a box (running along its
+// edge, or ending on it, does not count).
+export function segmentEntersBox([p, q], b) {
+  let t0 = 0, t1 = 1;
+  const dx = q[0] - p[0], dy = q[1] - p[1];
+  for (const [num, den] of [[p[0] - b.x, -dx], [b.x + b.w - p[0], dx], [p[1] - b.y, -dy], [b.y + b.h - p[1], dy]]) {
+    if (den === 0) { if (num < 0) return false; continue; }
+    const t = num / den;
+    if (den < 0) t0 = Math.max(t0, t); else t1 = Math.min(t1, t);
+  }
+  if (t0 >= t1) return false;
+  const mx = p[0] + dx * (t0 + t1) / 2, my = p[1] + dy * (t0 + t1) / 2;
+  return mx > b.x && mx < b.x + b.w && my > b.y && my < b.y + b.h;
+}
+
+// The point of a box nearest to a point.
+export function nearestOnBox(b, [x, y]) {
+  return [Math.min(Math.max(x, b.x), b.x + b.w), Math.min(Math.max(y, b.y), b.y + b.h)];
+}

@@ -1,0 +1,62 @@
+// What the raster tells of each quizzed country: its pixels, its visual
+// centre, the points inside it that leader lines may end at, and the
+// largest square it holds.
+import { distances, largestSquares } from "./raster.mjs";
+
+// Leader lines end at one of at most this many points of a country.
+const MAX_ANCHORS = 400;
+
+// The centroid of a shape's largest ring: where a country too small for
+// the raster is.
+function ringCentre(rings) {
+  let best = null;
+  for (const r of rings) {
+    let a = 0, cx = 0, cy = 0;
+    for (let k = 0, n = r.length; k < n; k++) {
+      const [x0, y0] = r[k], [x1, y1] = r[(k + 1) % n];
+      const f = x0 * y1 - x1 * y0;
+      a += f; cx += (x0 + x1) * f; cy += (y0 + y1) * f;
+    }
+    if (a === 0) continue;
+    if (!best || Math.abs(a) > best.area) best = { area: Math.abs(a), at: [cx / (3 * a), cy / (3 * a)] };
+  }
+  if (!best) throw new Error("a country lies outside its map");
+  return best.at;
+}
+
+// Integer points with a country's pixels all round them: corners of pixels
+// deep inside first, else of any 2 by 2 block, else its rounded centre.
+function anchorsOf(grid, label, square, cheb, centre) {
+  const { w, label: lab } = grid;
+  const deep = [], block = [];
+  for (let i = 0; i < lab.length; i++) {
+    if (lab[i] !== label) continue;
+    const x = i % w, y = (i - x) / w;
+    if (cheb[i] >= 2) deep.push([x, y]);
+    if (square[i] >= 2) block.push([x, y]);
+  }
+  const all = deep.length ? deep : block.length ? block : [centre.map(Math.round)];
+  const step = Math.ceil(all.length / MAX_ANCHORS);
+  return all.filter((_, k) => k % step === 0);
+}
+
+// The facts of each country, given its label in the grid and its rings.
+export function survey(grid, countries) {
+  const round = distances(grid, 3, 4), cheb = distances(grid, 1, 1);
+  const { sq, best } = largestSquares(grid, countries.length + 2);
+  const { w, label: lab } = grid;
+  const count = new Array(countries.length + 2).fill(0), pole = new Array(countries.length + 2).fill(-1);
+  for (let i = 0; i < lab.length; i++) {
+    const l = lab[i];
+    count[l]++;
+    if (pole[l] < 0 || round[i] > round[pole[l]]) pole[l] = i;
+  }
+  return countries.map((c) => {
+    const i = pole[c.label];
+    const centre = i >= 0 ? [(i % w) + 0.5, Math.floor(i / w) + 0.5] : ringCentre(c.rings);
+    return {
+      ...c, count: count[c.label], square: best[c.label], centre,
+      anchors: anchorsOf(grid, c.label, sq, cheb, centre), depth: round,
+    };
+  });
+}
