@@ -27,7 +27,14 @@ export function svgText(pic, countries, greyRings, colours, placed) {
   return out.join("\n") + "\n";
 }
 
-export const namesText = (countries) => countries.map((c) => `${c.name},${c.code}\n`).join("");
+// The quiz reads a table of names as the states' table is written: in
+// Windows-1252, each line ended by CR LF. The names keep to the letters it
+// shares with Latin-1.
+export function namesText(countries) {
+  const text = countries.map((c) => `${c.name},${c.code}\r\n`).join("");
+  if (/[^\x00-\x7f\xa0-\xff]/.test(text)) throw new Error("a country's name has a letter the quiz's tables cannot hold");
+  return Buffer.from(text, "latin1");
+}
 
 export function mapText(map, win, countries, placed, rects, borders) {
   const { x: px, y: py } = win.picture;
