@@ -156,6 +156,10 @@ void QtMessageBoxes::showModal(const std::string& title, const std::string& text
     else
         window = owner_;
     const auto box = makeMessageBox(title, text, icon, window);
+    // The window behind the box shows the board as the box finds it (the
+    // last name placed under the congratulations), whichever hand changed it.
+    if (window)
+        window->update();
     box->exec();
     // Back to the window and its focused item, also where no window manager
     // hands the focus back when a box closes.
