@@ -57,6 +57,9 @@ const QPixmap& BoardPainter::backdrop(const QPalette& palette, qreal ratio)
     backdropMap_ = board_.mapVisible();
     QPainter p(&backdrop_);
     paintBackdrop(p, palette);
+    // The backdrop holds the map now: its own copy goes until it is needed
+    // again (another pixel ratio or colour), read again from the picture.
+    map_.release();
     return backdrop_;
 }
 

@@ -29,6 +29,8 @@ public:
     void renderAhead(QSize logicalSize, qreal devicePixelRatio);
 
     void draw(QPainter& painter, const QRect& target);
+    // Lets go of the picture kept for the last size; the next draw makes it again.
+    void release() { cache_ = QPixmap(); }
     // The picture at the given size and pixel ratio (rendered if not cached).
     const QPixmap& pixmap(QSize logicalSize, qreal devicePixelRatio);
 
