@@ -9,7 +9,8 @@ import { boxesOverlap, segmentEntersBox, segmentsCross } from "./geom.mjs";
 export const HARD = 1000;
 const SOFT = 120;
 // The annealing's starting temperature, in pixels of line, the options
-// drawn for each step (the best of which is tried), and the seeds tried.
+// drawn for each step (the best of which is tried), the seeds tried, and
+// the passes of the descent that ends each run.
 const T0 = 50, DRAWS = 6, SEEDS = 4, PASSES = 8;
 
 const grow = (b, g) => ({ x: b.x - g, y: b.y - g, w: b.w + 2 * g, h: b.h + 2 * g });
