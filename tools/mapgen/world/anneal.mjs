@@ -9,25 +9,28 @@ import { boxesOverlap, segmentEntersBox, segmentsCross } from "./geom.mjs";
 export const HARD = 1000;
 const SOFT = 120;
 // The annealing's starting temperature, in pixels of line, the options
-// drawn for each step (the best of which is tried), and the seeds tried.
-const T0 = 50, DRAWS = 6, SEEDS = 4;
+// drawn for each step (the best of which is tried), the seeds tried, and
+// the passes of the descent that ends each run.
+const T0 = 50, DRAWS = 6, SEEDS = 4, PASSES = 8;
 
 const grow = (b, g) => ({ x: b.x - g, y: b.y - g, w: b.w + 2 * g, h: b.h + 2 * g });
 
-// An option's boxes (its name, its square) and its line, with a bound
-// around them all for a quick first test.
+// An option's boxes (its name, its square) and its line, the boxes grown by
+// a pixel for lines to keep clear of, and a bound around them all for a
+// quick first test.
 export function prepare(o) {
   const boxes = o.square ? [o.name, o.square] : [o.name];
   let x0 = Infinity, y0 = Infinity, x1 = -Infinity, y1 = -Infinity;
   const take = (x, y) => { x0 = Math.min(x0, x); y0 = Math.min(y0, y); x1 = Math.max(x1, x); y1 = Math.max(y1, y); };
   for (const b of boxes) { take(b.x, b.y); take(b.x + b.w, b.y + b.h); }
   if (o.line) for (const [x, y] of o.line) take(x, y);
-  return { ...o, boxes, bound: { x: x0, y: y0, w: x1 - x0, h: y1 - y0 } };
+  const near = { name: grow(o.name, 1), square: o.square && grow(o.square, 1) };
+  return { ...o, boxes, near, bound: { x: x0, y: y0, w: x1 - x0, h: y1 - y0 } };
 }
 
 function lineThrough(line, o) {
-  if (segmentEntersBox(line, grow(o.name, 1))) return HARD;
-  return o.square && segmentEntersBox(line, grow(o.square, 1)) ? SOFT : 0;
+  if (segmentEntersBox(line, o.near.name)) return HARD;
+  return o.square && segmentEntersBox(line, o.near.square) ? SOFT : 0;
 }
 
 // What the clash of two countries' options weighs (0: none).
@@ -49,22 +52,45 @@ function random(seed) {
   };
 }
 
-// The state of the search: a pick per country and what its clashes weigh.
+// The state of the search: a pick per country, what its clashes weigh, and
+// the bounds of the picks kept apart for the quick first test.
 function makeState(options, start) {
   const n = options.length, pick = start.slice();
+  const bounds = new Float64Array(4 * n);
+  const keep = (j) => {
+    const b = options[j][pick[j]].bound;
+    bounds.set([b.x - 2, b.y - 2, b.x + b.w + 2, b.y + b.h + 2], 4 * j);
+  };
+  for (let j = 0; j < n; j++) keep(j);
   const weightOf = (i, o) => {
+    const { x, y, w: bw, h: bh } = o.bound;
     let w = 0;
-    for (let j = 0; j < n; j++) if (j !== i) w += clash(o, options[j][pick[j]]);
+    for (let j = 0; j < n; j++) {
+      const k = 4 * j;
+      if (j === i || x >= bounds[k + 2] || bounds[k] >= x + bw || y >= bounds[k + 3] || bounds[k + 1] >= y + bh) continue;
+      w += clash(o, options[j][pick[j]]);
+    }
     return w;
   };
   const clashes = options.map((opts, i) => weightOf(i, opts[pick[i]]));
   const set = (i, p, w) => {
     const before = options[i][pick[i]], after = options[i][p];
     pick[i] = p;
+    keep(i);
     for (let j = 0; j < n; j++) if (j !== i) clashes[j] += clash(after, options[j][pick[j]]) - clash(before, options[j][pick[j]]);
     clashes[i] = w;
   };
   return { n, pick, clashes, weightOf, set };
+}
+
+// A country to move: one with a hard clash most of the time, if any has.
+function chooseCountry(st, rnd) {
+  let hard = 0;
+  for (let i = 0; i < st.n; i++) if (st.clashes[i] >= HARD) hard++;
+  if (!hard || rnd() >= 0.8) return Math.floor(rnd() * st.n);
+  let k = Math.floor(rnd() * hard);
+  for (let i = 0; i < st.n; i++) if (st.clashes[i] >= HARD && k-- === 0) return i;
+  return 0;
 }
 
 // The best of a few options drawn for country i, the cheap ones more often.
@@ -80,18 +106,21 @@ function draw(options, st, i, rnd) {
   return best;
 }
 
-// Then each country in turn takes its option with the lightest clashes,
-// the cheapest of those, until none changes.
-function settle(options, st) {
-  for (let changed = true; changed;) {
+// Then each country in turn takes the option that lowers the total most
+// (its cost and what its clashes weigh), until none does or the passes run
+// out.
+function descend(options, st) {
+  for (let pass = 0, changed = true; changed && pass < PASSES; pass++) {
     changed = false;
     for (let i = 0; i < st.n; i++) {
-      let best = st.pick[i], bestW = st.weightOf(i, options[i][best]);
-      for (let p = 0; p < options[i].length && bestW; p++) {
+      const now = options[i][st.pick[i]].cost + st.clashes[i];
+      let best = -1, bestE = now - 1e-9, bestW = 0;
+      for (let p = 0; p < options[i].length; p++) {
+        if (options[i][p].cost >= bestE) break;
         const w = st.weightOf(i, options[i][p]);
-        if (w < bestW) { best = p; bestW = w; }
+        if (options[i][p].cost + w < bestE) { best = p; bestE = options[i][p].cost + w; bestW = w; }
       }
-      if (best !== st.pick[i]) { st.set(i, best, bestW); changed = true; }
+      if (best >= 0) { st.set(i, best, bestW); changed = true; }
     }
   }
 }
@@ -115,8 +144,7 @@ function annealFrom(options, steps, start, seed) {
   let e = total(), best = { e, pick: st.pick.slice() };
   for (let step = 0; step < steps; step++) {
     const T = T0 * Math.pow(0.3 / T0, step / steps);
-    const hard = st.clashes.flatMap((w, i) => (w >= HARD ? [i] : []));
-    const i = hard.length && rnd() < 0.8 ? hard[Math.floor(rnd() * hard.length)] : Math.floor(rnd() * st.n);
+    const i = chooseCountry(st, rnd);
     const move = draw(options, st, i, rnd);
     if (!move || (move.delta > 0 && rnd() >= Math.exp(-move.delta / T))) continue;
     st.set(i, move.p, move.w);
@@ -124,7 +152,7 @@ function annealFrom(options, steps, start, seed) {
     if (e < best.e - 1e-9) best = { e, pick: st.pick.slice() };
   }
   best.pick.forEach((p, i) => st.set(i, p, st.weightOf(i, options[i][p])));
-  settle(options, st);
+  descend(options, st);
   const hardLeft = st.pick.map((p, i) => options.some((opts, j) => j !== i && clash(options[i][p], opts[st.pick[j]]) >= HARD));
   return { pick: st.pick, clashes: hardLeft };
 }

@@ -67,6 +67,6 @@ export function buildMap(map) {
     [`${map.id}.txt`]: namesText(countries),
     [`${map.id}.map`]: mapText(map, win, countries, placed, rects, borders),
   };
-  const text = report(map, win, countries, rects, f, Buffer.byteLength(svg)) + (failed.length ? `\n  no room for ${failed.join(" ")}` : "");
+  const text = report(map, win, countries, rects, f, Buffer.byteLength(svg)) + (failed.length ? `\n  still clashing: ${failed.join(" ")}` : "");
   return { files, report: text, ok: passes(f) && !failed.length };
 }

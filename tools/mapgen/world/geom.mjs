@@ -18,18 +18,23 @@ export function segmentsCross([p, q], [r, s]) {
 }
 
 // Whether a segment passes through the inside of a box (running along its
-// edge, or ending on it, does not count).
+// edge, or ending on it, does not count): the segment clipped to the box
+// (Liang-Barsky), then its middle tested.
 export function segmentEntersBox([p, q], b) {
-  let t0 = 0, t1 = 1;
   const dx = q[0] - p[0], dy = q[1] - p[1];
-  for (const [num, den] of [[p[0] - b.x, -dx], [b.x + b.w - p[0], dx], [p[1] - b.y, -dy], [b.y + b.h - p[1], dy]]) {
-    if (den === 0) { if (num < 0) return false; continue; }
-    const t = num / den;
-    if (den < 0) t0 = Math.max(t0, t); else t1 = Math.min(t1, t);
-  }
-  if (t0 >= t1) return false;
-  const mx = p[0] + dx * (t0 + t1) / 2, my = p[1] + dy * (t0 + t1) / 2;
+  const t = [0, 1];
+  if (!clip(-dx, p[0] - b.x, t) || !clip(dx, b.x + b.w - p[0], t) ||
+    !clip(-dy, p[1] - b.y, t) || !clip(dy, b.y + b.h - p[1], t) || t[0] >= t[1]) return false;
+  const mx = p[0] + dx * (t[0] + t[1]) / 2, my = p[1] + dy * (t[0] + t[1]) / 2;
   return mx > b.x && mx < b.x + b.w && my > b.y && my < b.y + b.h;
+}
+
+// Narrows [t0, t1] to where den * t <= num; false when nothing is left.
+function clip(den, num, t) {
+  if (den === 0) return num >= 0;
+  const r = num / den;
+  if (den < 0) { if (r > t[0]) t[0] = r; } else if (r < t[1]) t[1] = r;
+  return t[0] <= t[1];
 }
 
 // The point of a box nearest to a point.

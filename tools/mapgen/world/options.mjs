@@ -5,7 +5,7 @@
 // either; a larger one its name inside it, or else outside with a line.
 import { segmentEntersBox } from "./geom.mjs";
 import { distanceFrom, summedArea } from "./raster.mjs";
-import { inPicture, leaderLine, lineCost, nearestSpots, otherLand, spread } from "./spots.mjs";
+import { UNDRAWN, inPicture, leaderLine, lineCost, nearestSpots, otherLand, spread } from "./spots.mjs";
 import { PLACED_HEIGHT } from "./text.mjs";
 
 export const SIDE = 24;
@@ -60,7 +60,7 @@ export function boxAt(t, c, square) {
 }
 
 function boxOptions(t, c, field, penalty) {
-  const spots = nearestSpots(t.grid, field, { w: SIDE, h: SIDE }, t.land, 0, c.anchors, 8, 400);
+  const spots = nearestSpots(t.grid, field, { w: SIDE, h: SIDE }, t.land, 0, c.anchors, 8, 800);
   return spots.flatMap((s) => withNames(t.grid, c, "box", s.box, s.seg, BOX + penalty + lineCost(t.grid, s.seg)));
 }
 
@@ -79,7 +79,7 @@ function insideOptions(grid, c) {
   }
   out.sort((a, b) => a.cost - b.cost || a.box.y - b.box.y || a.box.x - b.box.x);
   const best = out.length ? out[0].cost : 0;
-  return spread(out, 3, 30).map((o) => ({ kind: "inside", name: o.box, cost: o.cost - best }));
+  return spread(out, 5, 40).map((o) => ({ kind: "inside", name: o.box, cost: o.cost - best }));
 }
 
 // Name boxes outside, 2 px clear of every quizzed country, nearest first.
@@ -88,6 +88,8 @@ function outsideOptions(t, c, field, penalty) {
   return spots.map((s) => ({ kind: "outside", name: s.box, line: s.seg, cost: OUTSIDE + penalty + lineCost(t.grid, s.seg) }));
 }
 
+// Every option of a country, cheapest first, those with a line not to be
+// drawn left out.
 export function optionsOf(t, c) {
   const field = distanceFrom(t.grid, [c.label], [c.centre]);
   let list;
@@ -98,5 +100,5 @@ export function optionsOf(t, c) {
     const inside = insideOptions(t.grid, c);
     list = [...inside, ...outsideOptions(t, c, field, inside.length ? FALLBACK : 0)];
   }
-  return list.sort((a, b) => a.cost - b.cost);
+  return list.filter((o) => o.cost < UNDRAWN).sort((a, b) => a.cost - b.cost);
 }

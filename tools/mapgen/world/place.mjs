@@ -3,7 +3,7 @@
 import { anneal, prepare } from "./anneal.mjs";
 import { boxAt, optionsOf } from "./options.mjs";
 import { firstBoxes } from "./slots.mjs";
-import { landTables } from "./spots.mjs";
+import { UNDRAWN, landTables } from "./spots.mjs";
 
 // Annealing steps for each country of the map.
 const STEPS_PER_COUNTRY = 4000;
@@ -17,7 +17,7 @@ export function placeAll(grid, countries) {
   const start = options.map(() => 0);
   const boxed = countries.map((c, i) => i).filter((i) => options[i][0].kind === "box");
   firstBoxes(t, boxed.map((i) => countries[i])).forEach((square, k) => {
-    const i = boxed[k], mine = boxAt(t, countries[i], square).map(prepare);
+    const i = boxed[k], mine = boxAt(t, countries[i], square).filter((o) => o.cost < UNDRAWN).map(prepare);
     if (!mine.length) return;
     options[i] = [...options[i], ...mine].sort((a, b) => a.cost - b.cost);
     start[i] = options[i].indexOf(mine[0]);

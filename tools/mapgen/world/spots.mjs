@@ -4,8 +4,11 @@ import { nearestOnBox } from "./geom.mjs";
 import { GREY, SEA, summedArea } from "./raster.mjs";
 
 // What a pixel of leader line over grey land, or over quizzed land, costs
-// beyond its length: lines over the sea are the easiest to follow.
-const OVER_GREY = 2, OVER_LAND = 0.5;
+// beyond its length: lines over the sea are the easiest to follow. A line
+// over more than MOST_GREY pixels of grey land (out of the map's continent
+// and back) is not drawn at all: it costs UNDRAWN.
+const OVER_GREY = 2, OVER_LAND = 0.5, MOST_GREY = 40;
+export const UNDRAWN = 1e6;
 
 export function landTables(grid) {
   return {
@@ -48,13 +51,14 @@ export function leaderLine(b, anchors) {
 // more for each pixel it runs over land outside the map's countries.
 export function lineCost(grid, [[x0, y0], [x1, y1]]) {
   const length = Math.hypot(x1 - x0, y1 - y0);
-  let over = 0;
+  let grey = 0, land = 0;
   for (let k = 0, n = Math.ceil(length); k < n; k++) {
     const x = Math.floor(x0 + ((x1 - x0) * (k + 0.5)) / n), y = Math.floor(y0 + ((y1 - y0) * (k + 0.5)) / n);
     const l = grid.label[y * grid.w + x];
-    over += l === GREY ? OVER_GREY : l > GREY ? OVER_LAND : 0;
+    if (l === GREY) grey++; else if (l > GREY) land++;
   }
-  return length + (length * length) / 200 + over;
+  if (grey > MOST_GREY) return UNDRAWN;
+  return length + (length * length) / 200 + grey * OVER_GREY + land * OVER_LAND;
 }
 
 // Keeps the items (in order) that stand at least `d` px from every item
