@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
+#include <QRect>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -22,7 +23,8 @@ namespace {
 
 constexpr int kScale = 2;              // samples per pixel along each axis
 constexpr int kRim = 2 * kScale;       // the rim left out of a country's core
-constexpr int kSmallest = 24 * kScale; // the side of the square a target holds
+constexpr int kSmallest = 24 * kScale; // a target's least width and height
+constexpr int kThinnest = 12 * kScale; // the side of the square a target holds
 constexpr int kGrey = 0xFFFF;          // land that is no country of the map
 
 // A grid over the map picture holding, at each sample, a country's number
@@ -107,8 +109,9 @@ bool inCore(const Grid& land, int x, int y)
 struct Figures {
     double worstCore = 101;
     std::string worstCoreCode;
-    int smallestSide = 1 << 20;
+    int smallestSide = 1 << 20;  // the thickest square of the thinnest target
     std::string smallestCode;
+    int smallTargets = 0;  // under 576 px2, or narrower or shorter than 24 px
     long onOtherLand = 0;  // samples in the core of another country's land, or of grey land
 };
 
@@ -116,6 +119,8 @@ void checkTargets(const Grid& land, const Grid& targets, const std::vector<std::
 {
     std::vector<long> core(codes.size()), taken(codes.size());
     std::vector<int> side(codes.size()), run(static_cast<std::size_t>(targets.width * targets.height));
+    std::vector<long> area(codes.size());
+    std::vector<QRect> extent(codes.size());
     for (int y = 0; y < land.height; ++y) {
         for (int x = 0; x < land.width; ++x) {
             const int c = land.at(x, y), t = targets.at(x, y);
@@ -133,8 +138,12 @@ void checkTargets(const Grid& land, const Grid& targets, const std::vector<std::
                                                    run[static_cast<std::size_t>((y - 1) * targets.width + x)],
                                                    run[static_cast<std::size_t>((y - 1) * targets.width + x - 1)]})
                                    : 1;
-            if (t > 0)
-                side[static_cast<std::size_t>(t - 1)] = std::max(side[static_cast<std::size_t>(t - 1)], r);
+            if (t > 0 && t != kGrey) {
+                const auto k = static_cast<std::size_t>(t - 1);
+                side[k] = std::max(side[k], r);
+                ++area[k];
+                extent[k] |= QRect(x, y, 1, 1);
+            }
         }
     }
     for (std::size_t i = 0; i < codes.size(); ++i) {
@@ -143,6 +152,8 @@ void checkTargets(const Grid& land, const Grid& targets, const std::vector<std::
             f.worstCore = share, f.worstCoreCode = codes[i];
         if (side[i] < f.smallestSide)
             f.smallestSide = side[i], f.smallestCode = codes[i];
+        f.smallTargets += area[i] < 576L * kScale * kScale || extent[i].width() < kSmallest ||
+                          extent[i].height() < kSmallest;
     }
 }
 
@@ -200,13 +211,13 @@ bool checkWorldMap(const std::string& id)
     Figures f;
     checkTargets(landOf(base + QStringLiteral(".svg"), map, number), targetsOf(dealt.board, number), codes, f);
     const auto [cut, clashes] = checkNames(dealt.board);
-    const bool ok = dealt.sound() && f.worstCore >= 98.0 && f.smallestSide >= kSmallest && f.onOtherLand == 0 &&
+    const bool ok = dealt.sound() && f.worstCore >= 98.0 && f.smallestSide >= kThinnest && f.smallTargets == 0 && f.onOtherLand == 0 &&
                     cut == 0 && clashes == 0;
     std::printf("%s: %d countries, window %d x %d, %d drop rectangles; core taking its own name: at least %.1f %% (%s); "
-                "smallest target %d px square (%s); target samples on other land: %ld; names cut: %d; "
+                "targets under 24 x 24 px: %d, the thinnest holding a %d px square (%s); target samples on other land: %ld; names cut: %d; "
                 "names on the map overlapping or crossing a line: %d: %s\n",
                 id.c_str(), map.nameCount(), toPixels(map.client.width), toPixels(map.client.height), map.regionCount(),
-                f.worstCore, f.worstCoreCode.c_str(), f.smallestSide / kScale, f.smallestCode.c_str(), f.onOtherLand, cut,
+                f.worstCore, f.worstCoreCode.c_str(), f.smallTargets, f.smallestSide / kScale, f.smallestCode.c_str(), f.onOtherLand, cut,
                 clashes, ok ? "passed" : "FAILED");
     return ok;
 }
