@@ -4,9 +4,9 @@
 #include "CommandLine.h"
 #include "DeferredClipPlayer.h"
 #include "DesktopLauncher.h"
-#include "PictureSizeReader.h"
 #include "MapChooser.h"
 #include "MapResource.h"
+#include "PictureSizeReader.h"
 #include "Practice.h"
 #include "ProgressFile.h"
 #include "QtMessageBoxes.h"
@@ -119,8 +119,6 @@ std::unique_ptr<Practice> makePractice(ProgressStore& progress)
                                 }});
 }
 
-// Builds the window on the board, runs its load and shows it; the sound
-// back end waits for the first paint.
 // The map the player asked for: from the chooser where `--map` named none.
 // Empty where the chooser was closed.
 std::string chosenMap(const CommandLine& options)
@@ -131,6 +129,8 @@ std::string chosenMap(const CommandLine& options)
     return chooser.exec() == QDialog::Accepted ? chooser.chosen() : std::string();
 }
 
+// Builds the window on the board, runs its load and shows it; the sound
+// back end waits for the first paint.
 int showWindow(Board& board, DeferredClipPlayer& player, bool clickToPlace, QApplication& app)
 {
     QuizWindow window(board);

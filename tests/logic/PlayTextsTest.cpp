@@ -42,3 +42,18 @@ TEST(PlayTexts, NoUnplacedStateIsNamedAndEveryPlacedOneIs)
         }
     }
 }
+
+TEST(PlayTexts, AContinentsTextsSpeakOfItsCountriesInTheSameCase)
+{
+    BoardMap countries;
+    countries.noun = "country";
+    countries.nounPlural = "countries";
+    for (const auto& [text, told] : std::vector<std::pair<std::string, std::string>>{
+             {"DRAG EACH STATE NAME TO ITS PROPER PLACE ON THE MAP", "DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP"},
+             {"State names", "Country names"},
+             {"Map of the states", "Map of the countries"},
+             {"the next state that way; statesman", "the next country that way; statesman"}}) {
+        EXPECT_EQ(inTermsOf(countries, text), told);
+        EXPECT_EQ(inTermsOf(statesMap(), text), text);
+    }
+}
