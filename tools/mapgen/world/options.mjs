@@ -11,8 +11,10 @@ import { PLACED_HEIGHT } from "./text.mjs";
 export const SIDE = 24;
 // A country's own pixels are target enough when they cover a ring's square's
 // area and hold a square of half its side; otherwise it gets a ring or a box.
+// One spanning less than the square's side across or down gets one too, as
+// its target would fail the checks otherwise.
 export const MIN_AREA = SIDE * SIDE, MIN_SQUARE = SIDE / 2;
-export const needsMark = (c) => c.count < MIN_AREA || c.square < MIN_SQUARE;
+export const needsMark = (c) => c.count < MIN_AREA || c.square < MIN_SQUARE || c.span < SIDE;
 // Costs in pixels of leader line: a box costs more than a ring, a name
 // outside more than one inside, and each far more where the other is
 // possible, so it is only taken when nothing else fits.
