@@ -46,7 +46,9 @@ function report(map, win, countries, rects, f, svgBytes) {
   return [
     `${map.id}: ${countries.length} countries, window ${win.client.w}x${win.client.h}, picture ${win.picture.w}x${win.picture.h}, ${win.rows} rows`,
     `  ${rects.length} rectangles; core covered at least ${(f.coverage.share * 100).toFixed(1)} % (${f.coverage.code}); ` +
-      `smallest target ${f.smallest.side} px square (${f.smallest.code}); target pixels on other land ${f.targetsOnOtherLand}`,
+      `target pixels on other land ${f.targetsOnOtherLand}`,
+    `  smallest target ${f.area.value} px² (${f.area.code}), narrowest ${f.span.value} px (${f.span.code}), ` +
+      `smallest square ${f.square.value} px (${f.square.code})`,
     `  rings ${kinds("ring").length} (${kinds("ring").join(" ")}), boxes ${kinds("box").length} (${kinds("box").join(" ")})`,
     `  name overlaps ${f.nameOverlaps}, name/line crossings ${f.nameLineCrossings}, line/line crossings ${f.lineCrossings}; svg ${(svgBytes / 1024).toFixed(0)} KB`,
   ].join("\n");

@@ -29,9 +29,9 @@ export const MAPS = [
     // out of the fit.
     projection: () => geoConicEqualArea().parallels([43, 62]).rotate([-12, 0]),
     fit: [[-25, 34, 45, 72]],
-    // The widest window, more of it to the west: the narrow seas round
-    // central Europe hold few boxes, the Atlantic many.
-    width: 1240, align: [0.7, 0.5],
+    // The widest window, the land centred: the seas on both sides and the
+    // Black Sea hold the boxes of the small countries near them.
+    width: 1240,
   },
   {
     id: "north-america", title: "North America", continent: "NA",

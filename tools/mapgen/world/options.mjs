@@ -1,14 +1,20 @@
 // The places each country's pieces may take, worked out from the land
 // alone, each with a cost: the placer then picks one per country so that
-// no two clash. A small country (no 24 by 24 square of its own) gets a ring
-// on it, or else a box in the sea with a leader line, its name beside
-// either; a larger one its name inside it, or else outside with a line.
+// no two clash. A country too small or too thin to hit gets a ring on it,
+// or else a box in the sea with a leader line, its name beside either; any
+// other is its own target, its name inside it, or else outside with a line.
 import { segmentEntersBox } from "./geom.mjs";
 import { distanceFrom, summedArea } from "./raster.mjs";
 import { UNDRAWN, inPicture, leaderLine, lineCost, nearestSpots, otherLand, spread } from "./spots.mjs";
 import { PLACED_HEIGHT } from "./text.mjs";
 
 export const SIDE = 24;
+// A country's own pixels are target enough when they cover a ring's square's
+// area and hold a square of half its side; otherwise it gets a ring or a box.
+// One spanning less than the square's side across or down gets one too, as
+// its target would fail the checks otherwise.
+export const MIN_AREA = SIDE * SIDE, MIN_SQUARE = SIDE / 2;
+export const needsMark = (c) => c.count < MIN_AREA || c.square < MIN_SQUARE || c.span < SIDE;
 // Costs in pixels of leader line: a box costs more than a ring, a name
 // outside more than one inside, and each far more where the other is
 // possible, so it is only taken when nothing else fits.
@@ -93,7 +99,7 @@ function outsideOptions(t, c, field, penalty) {
 export function optionsOf(t, c) {
   const field = distanceFrom(t.grid, [c.label], [c.centre]);
   let list;
-  if (c.square < SIDE) {
+  if (needsMark(c)) {
     const rings = ringOptions(t, c);
     list = [...rings, ...boxOptions(t, c, field, rings.length ? FALLBACK : 0)];
   } else {

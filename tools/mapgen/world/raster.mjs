@@ -131,3 +131,17 @@ export function distanceFrom(grid, labels, points) {
 
 // Core pixels: those with 2 px of pixels of their own label all round.
 export const coreOfLabels = (grid) => distances(grid, 1, 1).map((d) => (d >= 3 ? 1 : 0));
+
+// Each label's pixel count and bounding box: x0, y0 its first column and
+// row, x1, y1 just past its last.
+export function labelExtents(grid, labels) {
+  const { w, label } = grid;
+  const out = Array.from({ length: labels }, () => ({ count: 0, x0: Infinity, y0: Infinity, x1: -Infinity, y1: -Infinity }));
+  for (let i = 0; i < label.length; i++) {
+    const e = out[label[i]], x = i % w, y = (i - x) / w;
+    e.count++;
+    e.x0 = Math.min(e.x0, x); e.y0 = Math.min(e.y0, y);
+    e.x1 = Math.max(e.x1, x + 1); e.y1 = Math.max(e.y1, y + 1);
+  }
+  return out;
+}

@@ -1,7 +1,7 @@
 // What the raster tells of each quizzed country: its pixels, its visual
 // centre, the points inside it that leader lines may end at, and the
 // largest square it holds.
-import { distances, largestSquares } from "./raster.mjs";
+import { distances, labelExtents, largestSquares } from "./raster.mjs";
 
 // Leader lines end at one of at most this many points of a country.
 const MAX_ANCHORS = 400;
@@ -44,6 +44,7 @@ function anchorsOf(grid, label, square, cheb, centre) {
 export function survey(grid, countries) {
   const round = distances(grid, 3, 4), cheb = distances(grid, 1, 1);
   const { sq, best } = largestSquares(grid, countries.length + 2);
+  const ext = labelExtents(grid, countries.length + 2);
   const { w, label: lab } = grid;
   const count = new Array(countries.length + 2).fill(0), pole = new Array(countries.length + 2).fill(-1);
   for (let i = 0; i < lab.length; i++) {
@@ -56,6 +57,7 @@ export function survey(grid, countries) {
     const centre = i >= 0 ? [(i % w) + 0.5, Math.floor(i / w) + 0.5] : ringCentre(c.rings);
     return {
       ...c, count: count[c.label], square: best[c.label], centre,
+      span: count[c.label] ? Math.min(ext[c.label].x1 - ext[c.label].x0, ext[c.label].y1 - ext[c.label].y0) : 0,
       anchors: anchorsOf(grid, c.label, sq, cheb, centre), depth: round,
     };
   });
