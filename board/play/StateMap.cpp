@@ -1,5 +1,7 @@
 #include "StateMap.h"
 
+#include "ArrowReach.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -202,55 +204,12 @@ void preferBestWhereJoinedTwice(std::vector<std::vector<int>>& neighbours, const
     }
 }
 
-// The states the arrows lead to from the first, the first included.
-std::vector<char> reachedFromFirst(const std::vector<std::vector<int>>& neighbours)
+std::vector<PointTw> anchorsOf(const std::vector<MapState>& states)
 {
-    std::vector<char> reached(neighbours.size(), 0);
-    std::vector<int> todo{0};
-    reached[0] = 1;
-    while (!todo.empty()) {
-        const int s = todo.back();
-        todo.pop_back();
-        for (const int to : neighbours[static_cast<std::size_t>(s)]) {
-            if (!reached[static_cast<std::size_t>(to)]) {
-                reached[static_cast<std::size_t>(to)] = 1;
-                todo.push_back(to);
-            }
-        }
-    }
-    return reached;
-}
-
-// An island whose nearer states all have a bordering state, or a nearer
-// one, that way is reached by no arrow: the nearest reached state gets an
-// arrow to it, in a slot no border needs, one island at a time.
-void leadToEveryState(std::vector<std::vector<int>>& neighbours, const std::vector<MapState>& states,
-                      const std::vector<int>& owner)
-{
-    for (std::size_t round = 0; round < states.size() && !neighbours.empty(); ++round) {
-        const std::vector<char> reached = reachedFromFirst(neighbours);
-        long long best = std::numeric_limits<long long>::max();
-        std::pair<std::size_t, int> slot{0, -1};
-        int island = -1;
-        for (std::size_t t = 0; t < states.size(); ++t) {
-            for (std::size_t s = 0; s < states.size() && !reached[t]; ++s) {
-                const long long dx = states[t].anchor.x - states[s].anchor.x;
-                const long long dy = states[t].anchor.y - states[s].anchor.y;
-                const Direction d = std::llabs(dx) >= std::llabs(dy) ? (dx < 0 ? Direction::Left : Direction::Right)
-                                                                     : (dy < 0 ? Direction::Up : Direction::Down);
-                const long long cost = dx * dx + dy * dy;
-                if (reached[s] && owner[static_cast<std::size_t>(slotOf(static_cast<int>(s), static_cast<int>(d)))] < 0 &&
-                    cost < best) {
-                    best = cost;
-                    slot = {s, static_cast<int>(d)};
-                    island = static_cast<int>(t);
-                }
-            }
-        }
-        if (island < 0)
-            return;
-        neighbours[slot.first][static_cast<std::size_t>(slot.second)] = island;
-    }
+    std::vector<PointTw> anchors;
+    for (const MapState& s : states)
+        anchors.push_back(s.anchor);
+    return anchors;
 }
 
 } // namespace
@@ -351,7 +310,10 @@ void StateMap::chooseArrows()
         }
     }
     preferBestWhereJoinedTwice(neighbours_, candidates);
-    leadToEveryState(neighbours_, states_, owner);
+    std::vector<char> free(owner.size());
+    for (std::size_t slot = 0; slot < owner.size(); ++slot)
+        free[slot] = owner[slot] < 0;
+    joinEveryState(neighbours_, anchorsOf(states_), free);
 }
 
 int StateMap::neighbour(int number, Direction direction) const
