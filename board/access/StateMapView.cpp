@@ -4,6 +4,7 @@
 #include "QtLayout.h"
 
 #include <QPainter>
+#include <QRegion>
 
 namespace orrinvale {
 
@@ -29,12 +30,13 @@ QPainterPath StateMapView::outline(int state) const
     QPainterPath shape;
     if (state < 0 || state >= play().map().size())
         return shape;
+    // The regions as one area first: a country may be hundreds of them, and
+    // a region's union is quick where a path's is not.
     const Board& board = play().board();
-    for (const int region : play().map().state(state).regions) {
-        QPainterPath box;
-        box.addRect(pixelRect(board.regions().at(region).box));
-        shape = shape.united(box);
-    }
+    QRegion area;
+    for (const int region : play().map().state(state).regions)
+        area += pixelRect(board.regions().at(region).box);
+    shape.addRegion(area);
     return shape.simplified();
 }
 
