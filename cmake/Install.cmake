@@ -61,9 +61,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries the executables link (found by shlibdeps, so they are
 # named as the building release names them, PulseAudio's client library
-# among them): the fonts the layout is measured in. The clips are decoded
-# with FFmpeg's libraries, which the decoder links.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# among them): the fonts the layout is measured in, Liberation Sans Narrow
+# for the names on the map among them (within fonts-liberation before its
+# version 2, in a package of its own since). The clips are decoded with
+# FFmpeg's libraries, which the decoder links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-liberation (<< 1:2) | fonts-liberation-sans-narrow")
 # In a Wayland session whose compositor draws title bars (KDE Plasma's), or
 # one without XWayland, the quiz is a Wayland client and needs Qt's plugin.
 # The home page, opened on about one start in a hundred, opens through

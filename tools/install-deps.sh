@@ -66,6 +66,14 @@ MSG
   exit 0
 fi
 
+# The names on the map are set in Liberation Sans Narrow (Arial Narrow's
+# metrics): Debian 12's fonts-liberation holds it, Debian 13 ships it in a
+# package of its own. Without it the names fall back to a monospaced face.
+case "$(. /etc/os-release 2>/dev/null && echo "${VERSION_ID:-}")" in
+  12) ;;
+  *) packages+=(fonts-liberation-sans-narrow) ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
