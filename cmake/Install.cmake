@@ -38,6 +38,7 @@ endforeach()
 list(JOIN package_contents "\n" package_lines)
 file(WRITE ${CMAKE_BINARY_DIR}/package-contents.txt "${package_lines}\n")
 install(FILES assets/copyright DESTINATION share/doc/orrinvale)
+install(FILES assets/orrinvale.lintian-overrides DESTINATION share/lintian/overrides RENAME orrinvale)
 
 # The changelog and the manual page go in compressed, without time stamps.
 foreach(doc IN ITEMS changelog orrinvale.1)
