@@ -43,7 +43,6 @@ struct BoardMap {
     int nameCount() const { return static_cast<int>(nameBoxes.size()); }
     int regionCount() const { return static_cast<int>(regions.size()); }
     int lineCount() const { return static_cast<int>(leaderLines.size()); }
-    bool isStates() const { return id == "us-states"; }
 
     // A control of the banner where the states' banner has it: the buttons
     // and the instructions keep their place at the banner's left.

@@ -77,9 +77,11 @@ bool MapReader::record(const std::vector<std::string_view>& f)
 {
     const std::string_view kind = f[0];
     const std::size_t n = f.size();
+    // The title is the catalogue's (MapCatalogue.h); the file's own is for
+    // whoever reads the file.
     if (kind == "title" && n == 2)
-        map_.title = std::string(f[1]);
-    else if (kind == "noun" && n == 2 && !f[1].empty()) {
+        return true;
+    if (kind == "noun" && n == 2 && !f[1].empty()) {
         map_.noun = std::string(f[1]);
         map_.nounPlural = map_.noun.back() == 'y' ? map_.noun.substr(0, map_.noun.size() - 1) + "ies" : map_.noun + "s";
     } else if (kind == "client" && n == 3)
