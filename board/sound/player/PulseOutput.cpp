@@ -105,6 +105,8 @@ void PulseOutput::disconnect()
 {
     if (!context_)
         return;
+    // Closing the connection ends every stream of it on the server.
+    dropCutStreams();
     pa_context_set_state_callback(context_, nullptr, nullptr);
     pa_context_disconnect(context_);
     pa_context_unref(context_);
@@ -183,11 +185,49 @@ void PulseOutput::endStream()
 {
     if (!stream_)
         return;
-    pa_stream_set_write_callback(stream_, nullptr, nullptr);
-    pa_stream_disconnect(stream_);
-    pa_stream_unref(stream_);
-    stream_ = nullptr;
+    pa_stream* stream = std::exchange(stream_, nullptr);
     playing_.reset();
+    pa_stream_set_write_callback(stream, nullptr, nullptr);
+    if (pa_stream_get_state(stream) == PA_STREAM_CREATING) {
+        // A stream the server is still making cannot be ended yet: left as
+        // it was, it would stay on the server, silent, for as long as the
+        // quiz runs, and enough of them refuse every program's sound.
+        pa_stream_set_state_callback(stream, &PulseOutput::cutStreamChanged, this);
+        cut_.push_back(stream);
+        return;
+    }
+    pa_stream_disconnect(stream);
+    pa_stream_unref(stream);
+}
+
+// A cut stream the server has now made is ended; one that has ended (or
+// failed, or was never made) is let go.
+void PulseOutput::cutStreamChanged(pa_stream* stream, void* self)
+{
+    auto* output = static_cast<PulseOutput*>(self);
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY:
+        pa_stream_disconnect(stream);
+        break;
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+        // The library holds the stream through its own callback.
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        std::erase(output->cut_, stream);
+        pa_stream_unref(stream);
+        break;
+    default:
+        break;
+    }
+}
+
+void PulseOutput::dropCutStreams()
+{
+    for (pa_stream* stream : cut_) {
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_unref(stream);
+    }
+    cut_.clear();
 }
 
 void PulseOutput::reportNoServer()

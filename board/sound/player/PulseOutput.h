@@ -7,7 +7,8 @@
 // Each clip is a stream of its own, made when it is asked for and ended
 // once the server has played it out (measured: as quick to be heard as a
 // sample in the server's cache, and nothing to upload again when the server
-// starts afresh).
+// starts afresh). A stream cut while the server is still making it is
+// ended as soon as the server has made it: none is left on the server.
 //
 // Without a server, the clips are silent and one line says so on standard
 // error. A server that goes away leaves the clips silent until the next one
@@ -18,6 +19,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct pa_context;
 struct pa_stream;
@@ -45,12 +47,14 @@ private:
     static void contextChanged(pa_context* context, void* self);
     static void writable(pa_stream* stream, std::size_t bytes, void* self);
     static void drained(pa_stream* stream, int success, void* self);
+    static void cutStreamChanged(pa_stream* stream, void* self);
 
     // Called with the loop's lock held.
     void connect();
     void disconnect();
     void startStream(Samples samples);
     void endStream();
+    void dropCutStreams();
     void reportNoServer();
 
     pa_threaded_mainloop* loop_ = nullptr;
@@ -60,6 +64,10 @@ private:
     Samples playing_;         // what stream_ plays
     std::size_t written_ = 0;  // how much of it has gone to the server
     Samples waiting_;         // asked for while connecting
+    // Streams cut while the server was still making them: it cannot be told
+    // to end a stream it has not yet said it made, so each is ended as soon
+    // as it is ready. Each holds a reference of ours until it has ended.
+    std::vector<pa_stream*> cut_;
     bool reported_ = false;   // the one line on standard error
 };
 
