@@ -1,6 +1,7 @@
 // The clip decoder program and the process that runs it for the player.
 #include "BuiltInClips.h"
 #include "ClipDecoderProcess.h"
+#include "CraftedClips.h"
 #include "Fakes.h"
 #include "PulseClipPlayer.h"
 
@@ -24,7 +25,7 @@ namespace orrinvale {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::TempFolder;
+using namespace testing;
 
 struct Answers {
     std::vector<std::size_t> order;
@@ -71,67 +72,6 @@ double peak(const QByteArray& samples, qsizetype from, qsizetype bytes)
     return largest / 32768.0;
 }
 
-// A WAV file of 8-bit mono samples at the given rate.
-std::string wav(std::uint32_t rate, std::size_t samples)
-{
-    std::string out = "RIFF";
-    auto put = [&](std::uint32_t v, int bytes) {
-        for (int b = 0; b < bytes; ++b)
-            out.push_back(static_cast<char>((v >> (8 * b)) & 0xff));
-    };
-    put(static_cast<std::uint32_t>(36 + samples), 4);
-    out += "WAVEfmt ";
-    put(16, 4), put(1, 2), put(1, 2), put(rate, 4), put(rate, 4), put(1, 2), put(8, 2);
-    out += "data";
-    put(static_cast<std::uint32_t>(samples), 4);
-    for (std::size_t k = 0; k < samples; ++k)
-        out.push_back(static_cast<char>(k % 40 < 20 ? 0x20 : 0xe0));
-    return out;
-}
-
-// A number as `bytes` bytes, most significant first, of `bits` bits each
-// (ID3v2 sizes have seven).
-std::string bigEndian(std::uint32_t value, int bytes, int bits = 8)
-{
-    std::string out;
-    for (int b = bytes - 1; b >= 0; --b)
-        out.push_back(static_cast<char>((value >> (bits * b)) & ((1u << bits) - 1)));
-    return out;
-}
-
-std::string littleEndian(std::uint32_t value)
-{
-    const std::string big = bigEndian(value, 4);
-    return {big.rbegin(), big.rend()};
-}
-
-// A clip's bytes and, after each piece, a hole of zeros that takes no room
-// on disk: a clip of a gigabyte stays cheap.
-using Pieces = std::vector<std::pair<std::string, std::int64_t>>;
-
-void writeSparse(const std::filesystem::path& file, const Pieces& pieces)
-{
-    std::ofstream out(file, std::ios::binary);
-    for (const auto& [bytes, hole] : pieces)
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).seekp(hole, std::ios::cur);
-}
-
-// A FLAC picture block with `bytes` bytes of fields and picture.
-std::pair<std::string, std::int64_t> flacPicture(std::uint32_t bytes)
-{
-    std::string block = "\x06" + bigEndian(bytes, 3) + bigEndian(3, 4) + bigEndian(9, 4) + "image/png";
-    for (std::uint32_t field : {0u, 1u, 1u, 24u, 0u, bytes - 41})
-        block += bigEndian(field, 4);
-    return {block, bytes - 41};
-}
-
-// The bytes of a file.
-std::string contents(const std::string& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST(ClipDecoder, DecodesEachClipWholeInOrderAndFailsOnlyTheBadOnes)
 {
     TempFolder folder;
@@ -175,6 +115,14 @@ TEST(ClipDecoder, DecodesEachClipWholeInOrderAndFailsOnlyTheBadOnes)
     std::string bigHeader = contents(shipped("correct.wma"));
     bigHeader.replace(16, 8, std::string("\0\0\x20\0\0\0\0\0", 8));
     folder.write("big-header.wma", bigHeader);
+    // An Ogg FLAC clip keeps a small comment; 150 comment packets of just
+    // under 1 MiB are over the bound together. A few MP3 frames and 256 MiB
+    // of zeros are read past what the decoder may keep. The longest clip we
+    // accept (95 s) plays whole under the decoder's memory cap.
+    writeSparse(folder / "ogg.wma", oggFlac(flac, 1, 64));
+    writeSparse(folder / "ogg-comments.wma", oggFlac(flac, 150, (1u << 20) - 64));
+    writeSparse(folder / "zeros.wma", {{mp3Frames(8), 256 << 20}});
+    folder.write("longest.wma", wav(8000, 95 * 8000));
 
     const Answers answers = decode(
         ORRINVALE_DECODER, {shipped("correct.wma"), (folder / "corrupt.wma").string(),
@@ -183,14 +131,19 @@ TEST(ClipDecoder, DecodesEachClipWholeInOrderAndFailsOnlyTheBadOnes)
                             (folder / "playlist.wma").string(), (folder / "replaced.wma").string(),
                             (folder / "pictures.wma").string(), (folder / "picture.wma").string(),
                             (folder / "tagged.wma").string(), (folder / "listed.wma").string(),
-                            (folder / "big-header.wma").string(), (folder / "many-tags.wma").string()});
-    EXPECT_EQ(answers.order, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
-    for (int bad : {1, 2, 4, 5, 7, 8, 14, 15})
+                            (folder / "big-header.wma").string(), (folder / "many-tags.wma").string(),
+                            (folder / "ogg.wma").string(), (folder / "ogg-comments.wma").string(),
+                            (folder / "zeros.wma").string(), (folder / "longest.wma").string()});
+    EXPECT_EQ(answers.order,
+              (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
+    for (int bad : {1, 2, 4, 5, 7, 8, 14, 15, 17, 18})
         EXPECT_TRUE(answers.samples[bad].isEmpty()) << bad;
-    for (int half : {9, 10, 11, 12, 13})
+    for (int half : {9, 10, 11, 12, 13, 16})
         EXPECT_EQ(answers.samples[half].size(), kClipSampleRate / 2 * kClipBytesPerFrame) << "a player's clip " << half;
+    EXPECT_EQ(answers.samples[19].size(), 95 * kClipSampleRate * kClipBytesPerFrame);
     // The decoder stayed near its usual size (40 MB; more when built with
-    // the sanitizers), far from the gigabyte of pictures.
+    // the sanitizers), far from the gigabyte of pictures, the comments'
+    // 150 MB and the zeros' 256 MiB.
     rusage children{};
     ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &children), 0);
     EXPECT_LT(children.ru_maxrss, 250 * 1024) << "kB";

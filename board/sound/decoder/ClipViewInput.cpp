@@ -1,5 +1,7 @@
 #include "ClipViewInput.h"
 
+#include "ClipRecords.h"
+
 extern "C" {
 #include <libavutil/error.h>
 #include <libavutil/mem.h>
@@ -40,11 +42,14 @@ int ClipViewInput::read(void* opaque, std::uint8_t* into, int count)
     auto* input = static_cast<ClipViewInput*>(opaque);
     if (count <= 0)
         return 0;
+    if (input->sincePacket_ >= kMaxClipBytes)
+        return AVERROR(ENOMEM);
     const std::size_t got = input->view_.read(input->file_, input->position_, reinterpret_cast<char*>(into),
                                               static_cast<std::size_t>(count));
     if (got == 0)
         return AVERROR_EOF;
     input->position_ += static_cast<std::int64_t>(got);
+    input->sincePacket_ += static_cast<std::int64_t>(got);
     return static_cast<int>(got);
 }
 

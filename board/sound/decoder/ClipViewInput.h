@@ -22,6 +22,13 @@ public:
     // could not be made. It stays this input's to free.
     AVIOContext* context() const { return context_; }
 
+    // FFmpeg keeps what it reads until it has made a packet of it: once it
+    // has read as many bytes as the largest clip's samples since the last
+    // packet taken, it keeps what no clip holds (a few frames and a
+    // gigabyte of zeros), and a read fails with AVERROR(ENOMEM), as the
+    // libraries' own allocations do at the decoder's memory cap.
+    void packetTaken() { sincePacket_ = 0; }
+
 private:
     static int read(void* opaque, std::uint8_t* into, int count);
     static std::int64_t seek(void* opaque, std::int64_t offset, int whence);
@@ -29,6 +36,7 @@ private:
     ClipFile& file_;
     const ClipView& view_;
     std::int64_t position_ = 0;
+    std::int64_t sincePacket_ = 0;
     AVIOContext* context_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -145,10 +146,37 @@ std::optional<ClipView> wavView(ClipFile& file, std::int64_t start)
     return std::nullopt;
 }
 
+// The header packets of an Ogg clip's streams, counted together against
+// the bound: FFmpeg keeps every header packet's comments and pictures.
+class OggHeaders {
+public:
+    // Counts a page's body while its stream is in its headers; false once
+    // all streams' headers pass the bound. Header packets lie on pages of
+    // granule position 0 (or none, -1, on a page no packet ends on); the
+    // first page with a position of its own holds sound.
+    bool count(std::uint32_t serial, std::uint64_t granule, std::string_view lacing)
+    {
+        if (past_.contains(serial))
+            return true;
+        for (const char segment : lacing)
+            bytes_ += static_cast<unsigned char>(segment);
+        if (granule != 0 && granule != ~std::uint64_t{0})
+            past_.insert(serial);
+        return bytes_ <= kMaxClipMetadataBytes;
+    }
+    // The stream's last page: a stream chained after it may take its number.
+    void ended(std::uint32_t serial) { past_.erase(serial); }
+
+private:
+    std::set<std::uint32_t> past_;
+    std::int64_t bytes_ = 0;
+};
+
 std::optional<ClipView> oggView(ClipFile& file, std::int64_t start)
 {
     // Per stream, the bytes so far of the packet its last page left open.
     std::map<std::uint32_t, std::int64_t> openPacket;
+    OggHeaders headers;
     std::int64_t at = start;
     for (;;) {
         const std::string header = file.bytesAt(at, 27);
@@ -159,6 +187,8 @@ std::optional<ClipView> oggView(ClipFile& file, std::int64_t start)
         if (lacing.size() < segments)
             break;
         const auto serial = static_cast<std::uint32_t>(littleEndian(header, 14, 4));
+        if (!headers.count(serial, littleEndian(header, 6, 8), lacing))
+            return std::nullopt;
         std::int64_t& packet = openPacket[serial];
         if (!(header[5] & 0x01))
             packet = 0;  // not a continued page: FFmpeg drops what was open
@@ -172,8 +202,10 @@ std::optional<ClipView> oggView(ClipFile& file, std::int64_t start)
             if (bytes < 255)
                 packet = 0;
         }
-        if (header[5] & 0x04)
+        if (header[5] & 0x04) {
             openPacket.erase(serial);  // the stream's last page
+            headers.ended(serial);
+        }
         if (openPacket.size() > kMostOggStreams || at + 27 + segments + body > file.size())
             break;
         at += 27 + segments + body;

@@ -20,8 +20,9 @@ inline constexpr std::int64_t kMaxClipMetadataBytes = 1024 * 1024;
 // - leading ID3v2 tags (FFmpeg reads them before any container): skipped;
 // - FLAC: metadata blocks past the bound left out, STREAMINFO kept;
 // - WAV, RF64: only the header and the fmt, fact, ds64 and data chunks;
-// - Ogg: refused when a packet (over however many pages) passes the bound;
-//   the view ends where the pages stop;
+// - Ogg: refused when a packet (over however many pages), or the header
+//   packets of all its streams together, pass the bound; the view ends
+//   where the pages stop;
 // - ASF: refused when the header objects reach past the bound;
 // - anything else (MP3): trailing APE and ID3v2 tags past the bound left
 //   out.

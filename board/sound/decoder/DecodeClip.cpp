@@ -169,11 +169,12 @@ Converter makeConverter(AVCodecContext& codec)
 }
 
 // Decodes the stream's packets into the output, up to its limit. False
-// when nothing decoded or the codec failed.
+// when nothing decoded, the codec failed or the clip took the decoder to
+// its memory cap.
 class PacketDecoder {
 public:
-    PacketDecoder(AVFormatContext* input, int stream, AVCodecContext* codec, Output& output)
-        : input_(input), stream_(stream), codec_(codec), output_(output)
+    PacketDecoder(AVFormatContext* input, ClipViewInput& reader, int stream, AVCodecContext* codec, Output& output)
+        : input_(input), reader_(reader), stream_(stream), codec_(codec), output_(output)
     {
     }
 
@@ -184,7 +185,9 @@ public:
             return false;
         bool going = true;
         bool decodedAny = false;
-        while (going && av_read_frame(input_, packet.get()) >= 0) {
+        int read = 0;
+        while (going && (read = av_read_frame(input_, packet.get())) >= 0) {
+            reader_.packetTaken();
             if (packet->stream_index == stream_) {
                 const int sent = avcodec_send_packet(codec_, packet.get());
                 // A damaged packet is skipped, as players do; the rest may decode.
@@ -198,7 +201,11 @@ public:
             }
             av_packet_unref(packet.get());
         }
-        if (going) {
+        // A read that reached the decoder's memory cap, or more than it may
+        // keep (see ClipViewInput): a bad clip, however much of it decoded.
+        if (read == AVERROR(ENOMEM))
+            broken_ = true;
+        if (going && !broken_) {
             // The end of the file: the codec gives up the frames it delays.
             avcodec_send_packet(codec_, nullptr);
             receive();
@@ -230,6 +237,7 @@ private:
     }
 
     AVFormatContext* input_;
+    ClipViewInput& reader_;
     int stream_;
     AVCodecContext* codec_;
     Output& output_;
@@ -262,7 +270,7 @@ std::optional<std::string> decodeClip(const std::string& path, std::size_t maxBy
     if (!converter)
         return std::nullopt;
     Output output(converter.get(), maxBytes);
-    const bool decoded = PacketDecoder(input.get(), stream, codec.get(), output).run();
+    const bool decoded = PacketDecoder(input.get(), reader, stream, codec.get(), output).run();
     std::string samples = output.take();
     if (!decoded || samples.empty())
         return std::nullopt;
