@@ -16,8 +16,9 @@ declare -A shipped=(
   [state_table]="assets/usa_states.txt"
   [cursor]="assets/HAND-M.CUR assets/pushpin.ico"
   [skin]="assets/skins/sample.cjs"
+  [clip_view]="assets/sounds/correct.wma assets/sounds/wrong.wma assets/sounds/complete.wma"
 )
-for target in state_table cursor skin; do
+for target in state_table cursor skin clip_view; do
   mkdir -p "$scratch/$target"
   for seed in ${shipped[$target]}; do cp "$root/$seed" "$scratch/$target/"; done
   corpora=("$scratch/$target")
