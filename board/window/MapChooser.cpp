@@ -56,10 +56,19 @@ MapChooser::MapChooser(const std::string& current, QWidget* parent) : QDialog(pa
             list_->setCurrentRow(row);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Play"));
+    QPushButton* play = buttons->button(QDialogButtonBox::Ok);
+    play->setText(QStringLiteral("&Play"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
+    // Play plays the map chosen, and waits while none is (a Ctrl+click
+    // clears the choice). Enter or a double click on a map chooses it.
+    play->setEnabled(!list_->selectedItems().isEmpty());
+    connect(list_, &QListWidget::itemSelectionChanged, play,
+            [this, play] { play->setEnabled(!list_->selectedItems().isEmpty()); });
+    connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        item->setSelected(true);
+        accept();
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(list_);
@@ -84,8 +93,8 @@ void MapChooser::addMap(const std::string& id)
 
 std::string MapChooser::chosen() const
 {
-    const QListWidgetItem* item = list_->currentItem();
-    return item ? item->data(Qt::UserRole).toString().toStdString() : std::string();
+    const QList<QListWidgetItem*> items = list_->selectedItems();
+    return items.isEmpty() ? std::string() : items.first()->data(Qt::UserRole).toString().toStdString();
 }
 
 } // namespace orrinvale

@@ -17,7 +17,7 @@ public:
     // `current`: the map chosen at first.
     explicit MapChooser(const std::string& current, QWidget* parent = nullptr);
 
-    // The chosen map's name.
+    // The chosen map's name; empty while none is chosen.
     std::string chosen() const;
 
 private:

@@ -2,7 +2,9 @@
 #include "MapCatalogue.h"
 #include "MapChooser.h"
 
+#include <QDialogButtonBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -26,4 +28,25 @@ TEST(MapChooser, ListsEachMapWithItsCountAndPlaysTheOneChosenByKeys)
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(chooser.result(), QDialog::Accepted);
     EXPECT_EQ(chooser.chosen(), "asia");
+}
+
+TEST(MapChooser, PlaysNothingWhileNoMapIsChosen)
+{
+    MapChooser chooser("europe");
+    chooser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
+    auto* list = chooser.findChild<QListWidget*>();
+    auto* play = chooser.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    ASSERT_TRUE(play->isEnabled());
+    // A Ctrl+click on the chosen map clears the choice: Play waits.
+    const QRect europe = list->visualItemRect(list->currentItem());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, europe.center());
+    EXPECT_EQ(chooser.chosen(), "");
+    EXPECT_FALSE(play->isEnabled());
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_TRUE(chooser.isVisible());
+    // Enter on the map in focus chooses it and plays it.
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(chooser.result(), QDialog::Accepted);
+    EXPECT_EQ(chooser.chosen(), "europe");
 }
