@@ -9,35 +9,27 @@ namespace orrinvale::testing {
 
 namespace {
 
-// Ogg's page checksum: CRC-32 of polynomial 0x04c11db7, unreflected.
-class OggCrc {
-public:
-    OggCrc()
-    {
+// Ogg's page checksum (CRC-32 of polynomial 0x04c11db7, unreflected) of
+// the bytes followed by `zeros` zeros.
+std::uint32_t oggCrc(const std::string& bytes, std::int64_t zeros)
+{
+    static const auto table = [] {
+        std::array<std::uint32_t, 256> t{};
         for (std::uint32_t i = 0; i < 256; ++i) {
-            std::uint32_t r = i << 24;
+            t[i] = i << 24;
             for (int bit = 0; bit < 8; ++bit)
-                r = (r & 0x80000000u) ? (r << 1) ^ 0x04c11db7u : r << 1;
-            table_[i] = r;
+                t[i] = (t[i] & 0x80000000u) ? (t[i] << 1) ^ 0x04c11db7u : t[i] << 1;
         }
-    }
-    void add(const std::string& bytes)
-    {
-        for (const char byte : bytes)
-            addByte(static_cast<unsigned char>(byte));
-    }
-    void addZeros(std::int64_t count)
-    {
-        for (std::int64_t k = 0; k < count; ++k)
-            addByte(0);
-    }
-    std::uint32_t value() const { return crc_; }
-
-private:
-    void addByte(unsigned char byte) { crc_ = (crc_ << 8) ^ table_[((crc_ >> 24) ^ byte) & 0xff]; }
-    std::array<std::uint32_t, 256> table_{};
-    std::uint32_t crc_ = 0;
-};
+        return t;
+    }();
+    std::uint32_t crc = 0;
+    auto add = [&](unsigned char byte) { crc = (crc << 8) ^ table[((crc >> 24) ^ byte) & 0xff]; };
+    for (const char byte : bytes)
+        add(static_cast<unsigned char>(byte));
+    for (std::int64_t k = 0; k < zeros; ++k)
+        add(0);
+    return crc;
+}
 
 // Ogg pages of one stream, each packet its bytes then `zeros` zeros, in
 // pages of at most 255 segments; a packet ends on its last page, whose
@@ -64,11 +56,9 @@ public:
             const std::string own = at < static_cast<std::int64_t>(bytes.size())
                                         ? bytes.substr(static_cast<std::size_t>(at), static_cast<std::size_t>(body))
                                         : std::string();
-            OggCrc crc;
-            crc.add(page + own);
-            crc.addZeros(body - static_cast<std::int64_t>(own.size()));
-            page.replace(22, 4, littleEndian(crc.value()));
-            pieces_.push_back({page + own, body - static_cast<std::int64_t>(own.size())});
+            const std::int64_t zerosHere = body - static_cast<std::int64_t>(own.size());
+            page.replace(22, 4, littleEndian(oggCrc(page + own, zerosHere)));
+            pieces_.push_back({page + own, zerosHere});
             at += body;
         }
     }
