@@ -8,6 +8,7 @@ import iso from "i18n-iso-countries";
 import { feature, neighbors } from "topojson-client";
 import { presimplify, simplify, sphericalTriangleArea } from "topojson-simplify";
 import { COUNTRIES } from "./countries.mjs";
+import { NOT_BORDERING, asTheUnitedNationsDraws, clipped } from "./disputed.mjs";
 
 const modules = join(dirname(fileURLToPath(import.meta.url)), "..", "node_modules");
 const atlas = (file) => JSON.parse(readFileSync(join(modules, "world-atlas", file), "utf8"));
@@ -25,7 +26,8 @@ function codeOf(geom) {
   return geom.id ? iso.numericToAlpha2(geom.id) ?? null : null;
 }
 
-const mediumGeoms = medium.objects.countries.geometries;
+// Disputed land as the United Nations draws it (see disputed.mjs).
+const mediumGeoms = asTheUnitedNationsDraws(medium, medium.objects.countries.geometries);
 const mediumCodes = mediumGeoms.map(codeOf);
 
 // The 1:50m arcs weighted for simplification (Visvalingam's effective area,
@@ -66,7 +68,7 @@ for (const g of fine.objects.countries.geometries) {
 // weight is below `minWeight`.
 export function features(minWeight) {
   const t = simplify(weighted, minWeight);
-  return shapes.map((s) => s.feature ?? feature(t, s.geometry));
+  return shapes.map((s) => s.feature ?? clipped(feature(t, s.geometry), s.geometry.clip));
 }
 const missing = Object.keys(COUNTRIES).filter((c) => !shapes.some((s) => s.code === c));
 if (missing.length) throw new Error(`no shape for ${missing.join(" ")}`);
@@ -81,7 +83,7 @@ export const landBorders = (() => {
   neighbors(mediumGeoms).forEach((list, i) => {
     for (const j of list) {
       const a = shapes[i].code, b = shapes[j].code;
-      if (a && b && a < b) pairs.add(`${a} ${b}`);
+      if (a && b && a < b && !NOT_BORDERING.has(`${a} ${b}`)) pairs.add(`${a} ${b}`);
     }
   });
   return [...pairs].sort();
