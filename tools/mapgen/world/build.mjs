@@ -1,12 +1,12 @@
 // One world map from the data to its three files and its figures.
-import { continentOf, features, landBorders, shapes } from "./data.mjs";
+import { continentsOf, features, landBorders, shapes } from "./data.mjs";
 import { checkMap, passes } from "./checks.mjs";
 import { colourCountries } from "./colour.mjs";
 import { COUNTRIES } from "./countries.mjs";
 import { mapText, namesText, svgText } from "./output.mjs";
 import { placeAll } from "./place.mjs";
 import { fitPoints, pictureProjection, projectShape, simplestWeight, unitBox } from "./project.mjs";
-import { GREY, fill, makeGrid } from "./raster.mjs";
+import { GREY, absorbSpecks, fill, makeGrid } from "./raster.mjs";
 import { coverage, rectangles, targetGrid } from "./rects.mjs";
 import { survey } from "./survey.mjs";
 import { byName, placedWidth } from "./text.mjs";
@@ -14,7 +14,7 @@ import { chooseWindow } from "./window.mjs";
 
 // The map's countries in panel order, each with its grid label.
 function quizzed(map) {
-  return shapes.filter((s) => s.code && continentOf(s.code) === map.continent)
+  return shapes.filter((s) => s.code && continentsOf(s.code).includes(map.continent))
     .map((s) => ({ code: s.code, name: COUNTRIES[s.code], shape: s }))
     .sort((a, b) => byName(a.name, b.name))
     .map((c, k) => ({ ...c, label: k + 2, nameW: Math.ceil(placedWidth(c.name)) }));
@@ -25,7 +25,8 @@ const wholeFeatures = features(0);
 // The picture: the window chosen for the map's shape, and every shape in it
 // rasterised, grey land first.
 function picture(map, list) {
-  const box = unitBox(map, fitPoints(map, list.map((c) => wholeFeatures[c.shape.index])));
+  const fitted = list.filter((c) => !map.unfitted?.includes(c.code));
+  const box = unitBox(map, fitPoints(map, fitted.map((c) => wholeFeatures[c.shape.index])));
   const win = chooseWindow(list.map((c) => c.name), box.scaleFor, map.width);
   const projection = pictureProjection(map, box, win.picture);
   const shown = features(simplestWeight(projection));
@@ -38,6 +39,7 @@ function picture(map, list) {
     if (!c.rings.length) throw new Error(`${c.code} lies outside the ${map.id} map`);
     fill(grid, c.rings, c.label);
   }
+  absorbSpecks(grid, countries.map((c) => c.label));
   return { win, grid, grey, countries };
 }
 

@@ -73,8 +73,13 @@ export function features(minWeight) {
 const missing = Object.keys(COUNTRIES).filter((c) => !shapes.some((s) => s.code === c));
 if (missing.length) throw new Error(`no shape for ${missing.join(" ")}`);
 
-// The continent countries-list gives a country: AF, AS, EU, NA, OC or SA.
-export const continentOf = (code) => countryFacts[code].continent;
+// The maps a country is on: the continent countries-list gives it (AF, AS,
+// EU, NA, OC or SA), except where that strays from the United Nations'
+// regions. Russia lies in Eastern Europe and across northern Asia: it is on
+// both maps. East Timor is in South-eastern Asia, not Oceania.
+const ALSO_ON = { RU: ["EU"] };
+const MOVED_TO = { TL: "AS" };
+export const continentsOf = (code) => [MOVED_TO[code] ?? countryFacts[code].continent, ...(ALSO_ON[code] ?? [])];
 
 // Pairs of quizzed countries whose 1:50m shapes share an arc, each as
 // "A B" with A < B. Shapes from the 1:10m data have none here.

@@ -29,6 +29,10 @@ export const MAPS = [
     // out of the fit.
     projection: () => geoConicEqualArea().parallels([43, 62]).rotate([-12, 0]),
     fit: [[-25, 34, 45, 72]],
+    // Russia, which runs on across Asia, is cut by the frame wherever the
+    // rest of Europe puts it: fitting its European part too would shrink
+    // the Baltic states and the Balkans.
+    unfitted: ["RU"],
     // The widest window, the land centred: the seas on both sides and the
     // Black Sea hold the boxes of the small countries near them.
     width: 1240,

@@ -23,7 +23,10 @@ export function svgText(pic, countries, greyRings, colours, placed) {
       out.push(`<path d="M${x1},${y1}L${x2},${y2}"/>`);
     }
   }
-  out.push(`</g>`, `</svg>`);
+  out.push(`</g>`);
+  // A frame around the picture: land cut by its edge is cut by a line.
+  out.push(`<rect x="0.5" y="0.5" width="${pic.w - 1}" height="${pic.h - 1}" fill="none" stroke="#8a8a8a" stroke-width="1"/>`);
+  out.push(`</svg>`);
   return out.join("\n") + "\n";
 }
 

@@ -34,6 +34,32 @@ export function fill(grid, rings, label) {
   }
 }
 
+// Fewer pixels than these are too few to see as a country of their own.
+const SEEN = 4;
+
+// Gives the pixels of each country with too few to see to what most of
+// their eight neighbours are (the Vatican's pixel in Rome to Italy, a
+// speck of an island to the sea): such a country is marked by a ring or a
+// box, which takes its drops, and its speck is left to the land the eye
+// sees there.
+export function absorbSpecks(grid, labels) {
+  const { w, h, label } = grid;
+  const count = new Map(labels.map((l) => [l, 0]));
+  for (const l of label) if (count.has(l)) count.set(l, count.get(l) + 1);
+  for (let i = 0; i < label.length; i++) {
+    const own = label[i];
+    if (!(count.get(own) < SEEN)) continue;
+    const x = i % w, y = (i - x) / w, votes = new Map();
+    for (let dy = -1; dy <= 1; dy++)
+      for (let dx = -1; dx <= 1; dx++) {
+        const nx = x + dx, ny = y + dy;
+        const l = nx >= 0 && ny >= 0 && nx < w && ny < h ? label[ny * w + nx] : SEA;
+        if (l !== own) votes.set(l, (votes.get(l) ?? 0) + 1);
+      }
+    label[i] = [...votes].sort((a, b) => b[1] - a[1] || a[0] - b[0])[0]?.[0] ?? SEA;
+  }
+}
+
 // Chamfer distance of every pixel to the nearest pixel of another label (the
 // picture's outside counts as another), with steps of `a` across and `b`
 // diagonally: (1, 1) measures in whole pixels squares, (3, 4) near circles.
