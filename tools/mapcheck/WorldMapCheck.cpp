@@ -190,6 +190,38 @@ std::pair<int, int> checkNames(const Board& board)
     return {cut, clashes};
 }
 
+// Pairs of countries whose drawn areas tell whether disputed land is drawn
+// as the United Nations draws it: Crimea Ukraine's, Western Sahara apart
+// from Morocco, Somaliland Somalia's. The equal-area projections keep their
+// true ratios (1.93, 0.43, 0.56) to a few per cent.
+struct AreaRatio {
+    const char* map;
+    const char* code;
+    const char* against;
+    double least;
+    double most;
+};
+constexpr AreaRatio kAreaRatios[] = {
+    {"europe", "UA", "PL", 1.90, 2.00}, {"africa", "MA", "MR", 0.38, 0.47}, {"africa", "SO", "ET", 0.55, 0.60}};
+
+// Prints the map's area ratios; false when one is out of its range.
+bool checkAreaRatios(const std::string& id, const Grid& land, const std::map<std::string, int>& number)
+{
+    bool ok = true;
+    for (const AreaRatio& r : kAreaRatios) {
+        if (id != r.map)
+            continue;
+        const int a = number.at(r.code) + 1, b = number.at(r.against) + 1;
+        const auto ratio = static_cast<double>(std::count(land.cells.begin(), land.cells.end(), a)) /
+                           static_cast<double>(std::max<long>(1, std::count(land.cells.begin(), land.cells.end(), b)));
+        const bool within = ratio >= r.least && ratio <= r.most;
+        std::printf("%s: %s against %s in area %.2f (%.2f to %.2f): %s\n", id.c_str(), r.code, r.against, ratio, r.least,
+                    r.most, within ? "passed" : "FAILED");
+        ok = ok && within;
+    }
+    return ok;
+}
+
 bool checkWorldMap(const std::string& id)
 {
     const QString base = QStringLiteral(ORRINVALE_ASSETS "/maps/") + QString::fromStdString(id);
@@ -209,9 +241,10 @@ bool checkWorldMap(const std::string& id)
         number.emplace(codes.back(), i);
     }
     Figures f;
-    checkTargets(landOf(base + QStringLiteral(".svg"), map, number), targetsOf(dealt.board, number), codes, f);
+    const Grid land = landOf(base + QStringLiteral(".svg"), map, number);
+    checkTargets(land, targetsOf(dealt.board, number), codes, f);
     const auto [cut, clashes] = checkNames(dealt.board);
-    const bool ok = dealt.sound() && f.worstCore >= 98.0 && f.smallestSide >= kThinnest && f.smallTargets == 0 && f.onOtherLand == 0 &&
+    const bool ok = checkAreaRatios(id, land, number) && dealt.sound() && f.worstCore >= 98.0 && f.smallestSide >= kThinnest && f.smallTargets == 0 && f.onOtherLand == 0 &&
                     cut == 0 && clashes == 0;
     std::printf("%s: %d countries, window %d x %d, %d drop rectangles; core taking its own name: at least %.1f %% (%s); "
                 "targets under 24 x 24 px: %d, the thinnest holding a %d px square (%s); target samples on other land: %ld; names cut: %d; "
