@@ -1,6 +1,9 @@
 // A hard cap on the decoder's memory, whatever a clip holds. At the cap an
-// allocation fails, the libraries give up on the clip with AVERROR(ENOMEM),
-// and it is refused as a bad clip; the next is decoded afresh.
+// allocation fails: where the libraries give up on the clip with
+// AVERROR(ENOMEM), or the decoder's own code runs out, the clip is refused
+// as a bad clip and the next is decoded afresh. (What the libraries keep of
+// a clip between two packets is bounded apart, well below it: see
+// ClipViewInput.)
 #pragma once
 
 namespace orrinvale {
