@@ -244,8 +244,9 @@ bool checkWorldMap(const std::string& id)
     const Grid land = landOf(base + QStringLiteral(".svg"), map, number);
     checkTargets(land, targetsOf(dealt.board, number), codes, f);
     const auto [cut, clashes] = checkNames(dealt.board);
-    const bool ok = checkAreaRatios(id, land, number) && dealt.sound() && f.worstCore >= 98.0 && f.smallestSide >= kThinnest && f.smallTargets == 0 && f.onOtherLand == 0 &&
-                    cut == 0 && clashes == 0;
+    const bool areasHold = checkAreaRatios(id, land, number);
+    const bool ok = areasHold && dealt.sound() && f.worstCore >= 98.0 && f.smallestSide >= kThinnest &&
+                    f.smallTargets == 0 && f.onOtherLand == 0 && cut == 0 && clashes == 0;
     std::printf("%s: %d countries, window %d x %d, %d drop rectangles; core taking its own name: at least %.1f %% (%s); "
                 "targets under 24 x 24 px: %d, the thinnest holding a %d px square (%s); target samples on other land: %ld; names cut: %d; "
                 "names on the map overlapping or crossing a line: %d: %s\n",
