@@ -48,7 +48,7 @@ printf '  quiz and its children %.1f MB, bare window %.1f MB: %.1f MB more (goal
 # frame and its peak resident memory.
 map_launches=$(( (launches + 1) / 2 ))
 echo "each continent's map against the states' board, median of $map_launches launches each, alternating:"
-for map in africa asia europe north-america oceania south-america; do
+for map in $(cut -f1 "$root/assets/maps/maps.list"); do
   : >"$SESSION_DIR/map" >"$SESSION_DIR/states"
   for _ in $(seq "$map_launches"); do
     "$bin/bench/startup_probe" 1.5 "$bin/bin/orrinvale" --map "$map" >>"$SESSION_DIR/map"

@@ -8,12 +8,23 @@ set(ORRINVALE_PROGRAM_FILES
   sounds/wrong.wma
   sounds/complete.wma
 )
-# The continents' maps, by the names `--map` takes (board/rules/MapCatalogue.h
-# lists the same): each has its table of names beside the program, and its
-# picture and description compiled in from assets/maps.
-set(ORRINVALE_WORLD_MAPS africa asia europe north-america oceania south-america)
-foreach(map IN LISTS ORRINVALE_WORLD_MAPS)
+# The continents' maps, by the names `--map` takes, from the list the map
+# generator writes (assets/maps/maps.list: id, a tab, title): each has its
+# table of names beside the program, and its picture and description
+# compiled in from assets/maps. ORRINVALE_WORLD_MAP_ENTRIES holds them as the
+# program's catalogue takes them.
+set(ORRINVALE_MAP_LIST ${CMAKE_SOURCE_DIR}/assets/maps/maps.list)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORRINVALE_MAP_LIST})
+file(STRINGS ${ORRINVALE_MAP_LIST} map_lines)
+set(ORRINVALE_WORLD_MAPS)
+set(ORRINVALE_WORLD_MAP_ENTRIES "")
+foreach(line IN LISTS map_lines)
+  string(REPLACE "\t" ";" fields "${line}")
+  list(GET fields 0 map)
+  list(GET fields 1 title)
+  list(APPEND ORRINVALE_WORLD_MAPS ${map})
   list(APPEND ORRINVALE_PROGRAM_FILES maps/${map}.txt)
+  string(APPEND ORRINVALE_WORLD_MAP_ENTRIES "    {\"${map}\", \"${title}\"},\n")
 endforeach()
 # The sound player's plugin and the clip decoder it starts, in this folder of
 # the program folder.

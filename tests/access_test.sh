@@ -127,7 +127,7 @@ launch_map() {
 }
 
 echo "-- the continents: each map played whole through actions alone, Europe's by keys alone"
-for map in africa asia europe north-america oceania south-america; do
+for map in $(cut -f1 "$here/../assets/maps/maps.list"); do
   kill "$QUIZ_PID" 2>/dev/null || true
   wait "$QUIZ_PID" 2>/dev/null || true
   launch_map "$map" || { failed=$((failed + 1)); continue; }
@@ -135,6 +135,20 @@ for map in africa asia europe north-america oceania south-america; do
   [ "$map" = europe ] &&
     step "a whole game of europe by keys" client game "$SESSION_DIR/graph-$map" "$program/maps/$map.txt" keys
 done
+
+# Starts the quiz on a map for Orca and takes Orca to each CODE=words given.
+where_on() {
+  local map=$1
+  shift
+  kill "$QUIZ_PID" 2>/dev/null || true
+  wait "$QUIZ_PID" 2>/dev/null || true
+  if launch_map "$map" -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON; then
+    step "where Orca says countries of $map lie" client orca-where "$SESSION_DIR/graph-$map" \
+      "$program/maps/$map.txt" "$ORCA_LOG" "$@"
+  else
+    failed=$((failed + 1))
+  fi
+}
 
 # Starts Orca with its debug log in $ORCA_LOG (a new file each time) and
 # waits until it speaks. Orca and the speech server keep their settings in
@@ -208,9 +222,16 @@ else
         if launch_map europe -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON; then
           step "what Orca speaks of an opening of Europe" \
             client orca "$SESSION_DIR/graph-europe" "$program/maps/europe.txt" "$ORCA_LOG" Hungary
+          step "where Orca says Liechtenstein lies" client orca-where "$SESSION_DIR/graph-europe" \
+            "$program/maps/europe.txt" "$ORCA_LOG" "LI=In the middle of the map, bordering"
         else
           failed=$((failed + 1))
         fi
+        # Where a country lies is told from its own land, however far its
+        # box or inset stands, and an island country is told as islands.
+        where_on asia "AZ=In the north-west of the map, bordering"
+        where_on oceania "PG=Islands in the north-west of the map, sharing land with Indonesia" \
+          "KI=Islands in the north-east of the map, nearest"
       else
         failed=$((failed + 1))
       fi

@@ -236,8 +236,13 @@ StateMap::StateMap(const Board& board, std::string_view borders)
             s.anchor = {region.box.left + region.box.width / 2, region.box.top + region.box.height / 2};
         }
     }
-    for (auto& [code, s] : byCode)
+    for (auto& [code, s] : byCode) {
+        s.land = s.anchor;
+        for (const auto& [landCode, at] : board.map().landCentres)
+            if (landCode == code)
+                s.land = at;
         states_.push_back(std::move(s));
+    }
     std::sort(states_.begin(), states_.end(), [](const MapState& a, const MapState& b) {
         const int bandA = a.anchor.y / kReadingBand;
         const int bandB = b.anchor.y / kReadingBand;

@@ -19,6 +19,7 @@ struct MapState {
     std::vector<int> regions;  // drop regions carrying the code, lowest index first
     RectTw bounds;             // the smallest box around the regions
     PointTw anchor;            // the centre of the state's largest region
+    PointTw land;              // where its land lies: the map's word, else the anchor
 };
 
 class StateMap {

@@ -27,6 +27,13 @@ const PanelName& Board::panelName(long long index) const
     return const_cast<Board*>(this)->panelName(index);
 }
 
+std::string_view Board::placedCaption(int index) const
+{
+    if (map_.placedFromTable)
+        return layout::shownPart(panelName(index).caption);
+    return map_.placedNames.at(static_cast<std::size_t>(index)).caption;
+}
+
 PlacedName& Board::placedName(long long index)
 {
     if (index < 0 || index >= map_.nameCount())

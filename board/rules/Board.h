@@ -57,6 +57,9 @@ public:
     PanelName& panelName(long long index);
     const PanelName& panelName(long long index) const;
     PlacedName& placedName(long long index);
+    // What the placed name shows on the map: the map's own caption, or for a
+    // map whose names are held in the table alone, the panel's.
+    std::string_view placedCaption(int index) const;
     bool placedNameShown(int index) const { return placedNames_.at(static_cast<std::size_t>(index)).visible; }
     Region& region(long long index);
     const std::map<int, Region>& regions() const { return regions_; }

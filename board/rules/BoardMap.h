@@ -16,6 +16,17 @@
 
 namespace orrinvale {
 
+// How a country on islands lies, as its map tells it.
+struct IslandFacts {
+    std::string_view code;
+    int islands = 1;             // how many islands it has
+    std::string_view nearest;    // the nearest country of the map, if any
+    std::string_view way;        // which way that lies: "north-east"
+    // The countries that share its islands: a code of the map, or
+    // "CODE=Name" for a country not on it.
+    std::vector<std::string_view> sharesWith;
+};
+
 struct BoardMap {
     std::string id = "us-states";   // the name `--map` takes
     std::string title = "US states";
@@ -32,10 +43,15 @@ struct BoardMap {
     std::vector<RectTw> nameBoxes;               // the panel's cells, in panel order
     int panelRows = 1;                           // names down a column of the panel
     std::vector<layout::MapName> placedNames;    // where each name shows on the map
+    bool placedFromTable = false;                // shown in the panel's words, not placedNames' captions
     std::vector<layout::HitRect> regions;        // drop regions, front-most last
     std::vector<layout::LeaderLine> leaderLines; // shown with the placing of their name
     std::vector<layout::StackEntry> stacking;    // painting order, back to front
     std::string_view borders;                    // bordering pairs: "AL-FL AL-GA ..."
+    // Where each region's land lies, by its code, where its drop regions do
+    // not tell it (a country shown again in an inset, or marked in the sea).
+    std::vector<std::pair<std::string_view, PointTw>> landCentres;
+    std::vector<IslandFacts> islands;
 
     // The text the views above point into, for a map read from a file.
     std::shared_ptr<const std::deque<std::string>> text;

@@ -199,6 +199,17 @@ const std::array<StackEntry, 13> kStacking{{
     {Layer::Line, 7, 7},
 }};
 
+std::vector<std::string_view> linesOf(std::string_view caption, int firstLineWords)
+{
+    std::size_t space = std::string_view::npos;
+    for (int word = 0; word < firstLineWords; ++word)
+        if ((space = caption.find(' ', space == std::string_view::npos ? 0 : space + 1)) == std::string_view::npos)
+            return {caption};
+    if (space == std::string_view::npos)
+        return {caption};
+    return {caption.substr(0, space), caption.substr(space + 1)};
+}
+
 std::string_view shownPart(std::string_view caption)
 {
     constexpr std::size_t kMostShown = 1024;

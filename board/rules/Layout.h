@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace orrinvale::layout {
 
@@ -53,7 +54,13 @@ inline constexpr int kMapNameFontPx = 11;      // Arial Narrow 8.25 pt
 struct MapName {
     std::string_view caption;
     RectTw box;
+    int firstLineWords = 0;  // in two lines, the words of the first; 0: one line
+    int fontPx = kMapNameFontPx;  // a smaller type where the land is narrow
 };
+
+// The lines a name shows in on the map: the whole caption, or split after
+// its first line's words (one line still where it has no more words).
+std::vector<std::string_view> linesOf(std::string_view caption, int firstLineWords);
 
 struct LeaderLine {
     std::string_view code;  // the state whose placing shows the line

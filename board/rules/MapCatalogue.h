@@ -1,9 +1,9 @@
 // The maps the quiz can be played on, by the name `--map` takes: the states'
-// board first (the one played when none is chosen), then the continents,
-// whose maps are read from the program's resources when chosen.
+// board first (the one played when none is chosen), then the continents
+// (from the map generator's list of maps), whose maps are read from the
+// program's resources when chosen.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,15 +14,10 @@ struct MapEntry {
     std::string_view title;
 };
 
-inline constexpr std::array<MapEntry, 7> kMaps{{
+inline constexpr MapEntry kMaps[] = {
     {"us-states", "US states"},
-    {"africa", "Africa"},
-    {"asia", "Asia"},
-    {"europe", "Europe"},
-    {"north-america", "North America"},
-    {"oceania", "Oceania"},
-    {"south-america", "South America"},
-}};
+#include "WorldMaps.inc"
+};
 
 // The entry of a map's name, or nullptr.
 const MapEntry* findMap(std::string_view id);

@@ -2,6 +2,7 @@
 
 #include "ProgramFiles.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <optional>
@@ -20,6 +21,17 @@ std::vector<std::string_view> fieldsOf(std::string_view line)
         fields.push_back(line.substr(start, tab - start));
     fields.push_back(line.substr(start));
     return fields;
+}
+
+// A whole number from `least` to `most`.
+bool whole(std::string_view field, int least, int most, int& out)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (error != std::errc() || end != field.data() + field.size() || value < least || value > most)
+        return false;
+    out = value;
+    return true;
 }
 
 std::optional<int> pixels(std::string_view field)
@@ -45,11 +57,11 @@ private:
     bool box(const std::vector<std::string_view>& f, std::size_t first, RectTw& out) const;
     bool code(std::string_view field) const { return !field.empty() && field.size() <= 8; }
     bool point(std::string_view x, std::string_view y, PointTw& out) const;
+    bool island(const std::vector<std::string_view>& f);
     bool finish();
 
     BoardMap& map_;
     std::vector<std::string_view> codes_;     // of the names, in panel order
-    std::vector<std::string_view> captions_;  // likewise
     std::string borders_;
 };
 
@@ -59,6 +71,25 @@ bool MapReader::point(std::string_view x, std::string_view y, PointTw& out) cons
     if (!px || !py)
         return false;
     out = {*px, *py};
+    return true;
+}
+
+// "island CODE ISLANDS NEAREST WAY [SHARER...]", "-" for no nearest country.
+bool MapReader::island(const std::vector<std::string_view>& f)
+{
+    static constexpr std::string_view kWays[] = {"north",      "north-east", "east",       "south-east",
+                                                 "south",      "south-west", "west",       "north-west"};
+    IslandFacts facts{f[1], 0, f[3] == "-" ? std::string_view() : f[3], f[4], {}};
+    const bool known = std::find(std::begin(kWays), std::end(kWays), f[4]) != std::end(kWays);
+    if (!whole(f[2], 1, 9999, facts.islands) || !(known || (f[3] == "-" && f[4] == "-")) || !code(f[3]))
+        return false;
+    for (std::size_t k = 5; k < f.size(); ++k) {
+        const std::size_t equals = f[k].find('=');
+        if (!code(f[k].substr(0, equals)) || (equals != std::string_view::npos && equals + 1 == f[k].size()))
+            return false;
+        facts.sharesWith.push_back(f[k]);
+    }
+    map_.islands.push_back(std::move(facts));
     return true;
 }
 
@@ -94,20 +125,24 @@ bool MapReader::record(const std::vector<std::string_view>& f)
         const auto rows = pixels(f[1]);
         map_.panelRows = rows && *rows > 0 ? *rows / kTwipsPerPixel : 0;
         return map_.panelRows > 0;
-    } else if (kind == "name" && n == 7 && code(f[1])) {
+    } else if (kind == "name" && n == 6 && code(f[1])) {
+        // A name's cell in the panel; its words are the table's alone.
         RectTw cell;
         if (!box(f, 2, cell))
             return false;
         map_.nameBoxes.push_back(cell);
         codes_.push_back(f[1]);
-        captions_.push_back(f[6]);
-    } else if (kind == "place" && n == 6) {
-        // A name shows on the map where its own record says, in panel order.
+    } else if (kind == "place" && n >= 6 && n <= 8) {
+        // A name shows on the map where its own record says, in panel order;
+        // a seventh field splits it in two lines after that many words (0:
+        // one line), an eighth sets a smaller type.
         const std::size_t i = map_.placedNames.size();
         RectTw at;
-        if (i >= codes_.size() || f[1] != codes_[i] || !box(f, 2, at))
+        int words = 0, px = layout::kMapNameFontPx;
+        if (i >= codes_.size() || f[1] != codes_[i] || !box(f, 2, at) ||
+            (n >= 7 && !whole(f[6], n == 7 ? 1 : 0, 99, words)) || (n == 8 && !whole(f[7], 8, layout::kMapNameFontPx, px)))
             return false;
-        map_.placedNames.push_back({captions_[i], at});
+        map_.placedNames.push_back({{}, at, words, px});
     } else if (kind == "line" && n == 7 && code(f[1]) && (f[6] == "0" || f[6] == "1")) {
         layout::LeaderLine line{f[1], {}, {}, f[6] == "1"};
         if (!point(f[2], f[3], line.from) || !point(f[4], f[5], line.to))
@@ -118,6 +153,13 @@ bool MapReader::record(const std::vector<std::string_view>& f)
         if (!box(f, 2, at))
             return false;
         map_.regions.push_back({at, f[1]});
+    } else if (kind == "land" && n == 4 && code(f[1])) {
+        PointTw at;
+        if (!point(f[2], f[3], at))
+            return false;
+        map_.landCentres.emplace_back(f[1], at);
+    } else if (kind == "island" && n >= 5 && code(f[1])) {
+        return island(f);
     } else if (kind == "border" && n == 3 && code(f[1]) && code(f[2])) {
         borders_ += (borders_.empty() ? "" : " ") + std::string(f[1]) + "-" + std::string(f[2]);
     } else
@@ -170,6 +212,7 @@ std::variant<BoardMap, std::string> readMapFile(const std::string& id, std::stri
     map.table = files::mapTable(id);
     map.picture = ":/maps/" + id + ".svg";
     map.prebuilt = ":/prebuilt-maps/" + id;
+    map.placedFromTable = true;
     MapReader reader(map);
     const std::string error = reader.read(owned->front());
     if (!error.empty())

@@ -158,15 +158,20 @@ void BoardPainter::paintNames(QPainter& p, int first, int last)
 void BoardPainter::paintMapNames(QPainter& p, const QPalette& palette, int first, int last)
 {
     p.setPen(resolveColour(layout::kButtonText, palette));
-    p.setFont(pixelFont("Arial Narrow", layout::kMapNameFontPx, false));
     for (int i = first; i <= last; ++i) {
         if (!board_.placedNameShown(i))
             continue;
         const layout::MapName& name = board_.map().placedNames[static_cast<std::size_t>(i)];
+        p.setFont(pixelFont("Arial Narrow", name.fontPx, false));
         const QRect box = pixelRect(name.box);
-        // A name wider than its box stays on one line, centred over it.
-        p.drawText(box.adjusted(-40, 0, 40, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                   QString::fromUtf8(name.caption.data(), static_cast<qsizetype>(name.caption.size())));
+        // A name wider than its box stays on its line, centred over it; a
+        // name in two lines takes the box's halves.
+        const std::vector<std::string_view> lines = layout::linesOf(board_.placedCaption(i), name.firstLineWords);
+        const int pitch = box.height() / static_cast<int>(lines.size());
+        for (std::size_t k = 0; k < lines.size(); ++k)
+            p.drawText(QRect(box.left() - 40, box.top() + pitch * static_cast<int>(k), box.width() + 80, pitch),
+                       Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                       QString::fromUtf8(lines[k].data(), static_cast<qsizetype>(lines[k].size())));
     }
 }
 

@@ -27,7 +27,7 @@ import pyatspi
 
 from access_quiz import (Quiz, check, child_named, do_action, dump, find_box, finish, key, place_by_actions,
                          place_by_keys, read_graph, read_table, wait_for)
-from access_orca import cmd_orca, cmd_orca_ending, cmd_orca_practice
+from access_orca import cmd_orca, cmd_orca_ending, cmd_orca_practice, cmd_orca_where
 from access_rings import cmd_rings
 
 
@@ -245,6 +245,8 @@ def main():
         cmd_practice(*args)
     elif command == "orca-ending":
         cmd_orca_ending(*args)
+    elif command == "orca-where":
+        cmd_orca_where(*args)
     else:
         sys.exit(f"unknown command {command}")
 

@@ -152,3 +152,22 @@ def cmd_orca_practice(graph_path, table_path, log_path, due):
           "Placed at the first try: 1 of 1." in said and "Nothing missed." in said)
     speech.after("Return")
     finish()
+
+
+def cmd_orca_where(graph_path, table_path, log_path, *wanted):
+    """Orca taken by the arrows to each country given as CODE=words: what it
+    speaks there tells where that country lies, in those words."""
+    table, codes, arrows, quiz, speech, names = orca_session(graph_path, table_path, log_path)
+    if not quiz.focused(quiz.map):
+        speech.after("F6")
+        speech.after("F6")
+    here = quiz.state_number(wait_for("the map to take the focus", lambda: quiz.focused(quiz.map)), table, codes)
+    for item in wanted:
+        code, words = item.split("=", 1)
+        goal = next(n for n, c in codes.items() if c == code)
+        said = ""
+        for k in path_keys(arrows, here, goal):
+            said = speech.after(k)
+        here = goal
+        check(f"Orca at {code} says where it lies: {words}", words in said)
+    finish()

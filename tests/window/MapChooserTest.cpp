@@ -17,7 +17,7 @@ TEST(MapChooser, ListsEachMapWithItsCountAndPlaysTheOneChosenByKeys)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
     auto* list = chooser.findChild<QListWidget*>();
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), static_cast<int>(kMaps.size()));
+    ASSERT_EQ(list->count(), static_cast<int>(std::size(kMaps)));
     EXPECT_EQ(list->item(0)->data(Qt::AccessibleTextRole).toString(), QStringLiteral("US states, 50 states"));
     EXPECT_TRUE(list->item(1)->data(Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("Africa, ")));
     EXPECT_TRUE(list->item(1)->data(Qt::AccessibleTextRole).toString().endsWith(QStringLiteral(" countries")));

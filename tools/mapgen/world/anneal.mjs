@@ -3,11 +3,11 @@
 // picks every run.
 import { boxesOverlap, segmentEntersBox, segmentsCross } from "./geom.mjs";
 
-// What a clash weighs, in pixels of leader line: a hard one (boxes closer
-// than 2 px, lines that meet, a line through a name) must not stay; a line
-// through another country's ring or box only looks worse.
+// What a clash weighs, in pixels of leader line: boxes closer than 2 px,
+// a name within 3 px of another country's ring or box (it reads as that
+// country's), lines that meet, a line through a name, ring or box must not
+// stay.
 export const HARD = 1000;
-const SOFT = 120;
 // The annealing's starting temperature, in pixels of line, the options
 // drawn for each step (the best of which is tried), the seeds tried, and
 // the passes of the descent that ends each run.
@@ -28,17 +28,16 @@ export function prepare(o) {
   return { ...o, boxes, near, bound: { x: x0, y: y0, w: x1 - x0, h: y1 - y0 } };
 }
 
-function lineThrough(line, o) {
-  if (segmentEntersBox(line, o.near.name)) return HARD;
-  return o.square && segmentEntersBox(line, o.near.square) ? SOFT : 0;
-}
+const lineThrough = (line, o) => segmentEntersBox(line, o.near.name) || (o.square && segmentEntersBox(line, o.near.square));
+const nameByMark = (a, b) => b.square && boxesOverlap(a.name, b.square, 3);
 
 // What the clash of two countries' options weighs (0: none).
 export function clash(a, b) {
-  if (!boxesOverlap(a.bound, b.bound, 2)) return 0;
+  if (!boxesOverlap(a.bound, b.bound, 3)) return 0;
   for (const p of a.boxes) for (const q of b.boxes) if (boxesOverlap(p, q, 2)) return HARD;
+  if (nameByMark(a, b) || nameByMark(b, a)) return HARD;
   if (a.line && b.line && segmentsCross(a.line, b.line)) return HARD;
-  return Math.max(a.line ? lineThrough(a.line, b) : 0, b.line ? lineThrough(b.line, a) : 0);
+  return (a.line && lineThrough(a.line, b)) || (b.line && lineThrough(b.line, a)) ? HARD : 0;
 }
 
 function random(seed) {
@@ -59,7 +58,7 @@ function makeState(options, start) {
   const bounds = new Float64Array(4 * n);
   const keep = (j) => {
     const b = options[j][pick[j]].bound;
-    bounds.set([b.x - 2, b.y - 2, b.x + b.w + 2, b.y + b.h + 2], 4 * j);
+    bounds.set([b.x - 3, b.y - 3, b.x + b.w + 3, b.y + b.h + 3], 4 * j);
   };
   for (let j = 0; j < n; j++) keep(j);
   const weightOf = (i, o) => {

@@ -5,12 +5,15 @@ import { colourCountries } from "./colour.mjs";
 import { COUNTRIES } from "./countries.mjs";
 import { mapText, namesText, svgText } from "./output.mjs";
 import { placeAll } from "./place.mjs";
+import { landTotal, placementFigures, placementPasses, placementReport } from "./placement.mjs";
 import { fitPoints, pictureProjection, projectShape, simplestWeight, unitBox } from "./project.mjs";
 import { GREY, absorbSpecks, fill, makeGrid } from "./raster.mjs";
 import { coverage, rectangles, targetGrid } from "./rects.mjs";
 import { survey } from "./survey.mjs";
+import { islandFacts } from "./whereabouts.mjs";
 import { byName, placedWidth } from "./text.mjs";
 import { chooseWindow } from "./window.mjs";
+import { insetViews, paintInsets } from "./zoom.mjs";
 
 // The map's countries in panel order, each with its grid label.
 function quizzed(map) {
@@ -29,18 +32,23 @@ function picture(map, list) {
   const box = unitBox(map, fitPoints(map, fitted.map((c) => wholeFeatures[c.shape.index])));
   const win = chooseWindow(list.map((c) => c.name), box.scaleFor, map.width);
   const projection = pictureProjection(map, box, win.picture);
-  const shown = features(simplestWeight(projection));
+  const detailFor = (p) => features(simplestWeight(p));
+  const shown = detailFor(projection);
   const grid = makeGrid(win.picture.w, win.picture.h);
   const codes = new Set(list.map((c) => c.code));
-  const grey = shapes.filter((s) => !codes.has(s.code)).map((s) => projectShape(shown[s.index], projection)).filter((r) => r.length);
+  const greyShapes = shapes.filter((s) => !codes.has(s.code));
+  const grey = greyShapes.map((s) => projectShape(shown[s.index], projection)).filter((r) => r.length);
   for (const rings of grey) fill(grid, rings, GREY);
-  const countries = list.map((c) => ({ ...c, rings: projectShape(shown[c.shape.index], projection) }));
+  const countries = list.map((c) => ({ ...c, rings: projectShape(shown[c.shape.index], projection), zoomed: [] }));
   for (const c of countries) {
     if (!c.rings.length) throw new Error(`${c.code} lies outside the ${map.id} map`);
     fill(grid, c.rings, c.label);
   }
+  const insets = insetViews(map, projection, win.picture);
+  paintInsets(grid, insets, detailFor, greyShapes, countries);
   absorbSpecks(grid, countries.map((c) => c.label));
-  return { win, grid, grey, countries };
+  for (const c of countries) if (map.markAt?.[c.code]) c.markAt = projection(map.markAt[c.code]);
+  return { win, grid, grey, countries, insets };
 }
 
 function report(map, win, countries, rects, f, svgBytes) {
@@ -57,20 +65,22 @@ function report(map, win, countries, rects, f, svgBytes) {
 }
 
 export function buildMap(map) {
-  const { win, grid, grey, countries: drawn } = picture(map, quizzed(map));
-  const countries = survey(grid, drawn);
-  const { placed, failed } = placeAll(grid, countries);
+  const { win, grid, grey, countries: drawn, insets } = picture(map, quizzed(map));
+  const countries = survey(grid, drawn, insets);
+  const { placed, failed } = placeAll(grid, countries, insets);
   const target = targetGrid(grid, countries, placed);
   const rects = rectangles(target);
   const f = checkMap(grid, target, countries, placed, rects, coverage(grid, rects, countries.length + 2));
   const codes = new Set(countries.map((c) => c.code));
   const borders = landBorders.filter((p) => p.split(" ").every((c) => codes.has(c)));
-  const svg = svgText(win.picture, countries, grey, colourCountries([...codes], borders), placed);
+  const svg = svgText(win.picture, countries, grey, colourCountries([...codes], borders), placed, insets);
   const files = {
     [`${map.id}.svg`]: svg,
     [`${map.id}.txt`]: namesText(countries),
-    [`${map.id}.map`]: mapText(map, win, countries, placed, rects, borders),
+    [`${map.id}.map`]: mapText(map, win, countries, placed, rects, borders, islandFacts(grid, insets, countries)),
   };
-  const text = report(map, win, countries, rects, f, Buffer.byteLength(svg)) + (failed.length ? `\n  still clashing: ${failed.join(" ")}` : "");
-  return { files, report: text, ok: passes(f) && !failed.length };
+  const p = placementFigures(grid, countries, placed);
+  const text = report(map, win, countries, rects, f, Buffer.byteLength(svg)) + "\n" + placementReport(p) +
+    (failed.length ? `\n  still clashing: ${failed.join(" ")}` : "");
+  return { files, report: text, ok: passes(f) && placementPasses(p) && !failed.length, overLand: landTotal(p) };
 }

@@ -12,7 +12,7 @@ import { NOT_BORDERING, asTheUnitedNationsDraws, clipped } from "./disputed.mjs"
 
 const modules = join(dirname(fileURLToPath(import.meta.url)), "..", "node_modules");
 const atlas = (file) => JSON.parse(readFileSync(join(modules, "world-atlas", file), "utf8"));
-const medium = atlas("countries-50m.json");
+export const medium = atlas("countries-50m.json");
 const fine = atlas("countries-10m.json");
 
 // Shapes that carry no numeric code, or another state's: matched by name.
@@ -27,7 +27,7 @@ function codeOf(geom) {
 }
 
 // Disputed land as the United Nations draws it (see disputed.mjs).
-const mediumGeoms = asTheUnitedNationsDraws(medium, medium.objects.countries.geometries);
+export const mediumGeoms = asTheUnitedNationsDraws(medium, medium.objects.countries.geometries);
 const mediumCodes = mediumGeoms.map(codeOf);
 
 // The 1:50m arcs weighted for simplification (Visvalingam's effective area,

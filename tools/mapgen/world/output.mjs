@@ -1,10 +1,37 @@
 // The three files of a map: its picture (.svg), its names in panel order
 // (.txt) and its window, names, places, lines, drop targets and borders (.map).
 import { pathData } from "../style.mjs";
+import { PLACED_PX } from "./text.mjs";
 
 const LAND_STROKE = `stroke="#8a8a8a" stroke-width="0.6" stroke-linejoin="round" fill-rule="evenodd"`;
 
-export function svgText(pic, countries, greyRings, colours, placed) {
+const FRAME = `fill="none" stroke="#5a5a5a" stroke-width="1"`;
+const rectPath = ({ x, y, w, h }) => `M${x},${y}L${x + w},${y}L${x + w},${y + h}L${x},${y + h}Z`;
+
+// Each inset over the map: the part it shows outlined on the map, then its
+// sea, its grey land and its countries (each path's id the country's code
+// and the inset's), inside a frame.
+function insetsText(insets, countries, colours) {
+  const out = [];
+  for (const v of insets) {
+    const s = v.source;
+    out.push(`<rect x="${s.x + 0.5}" y="${s.y + 0.5}" width="${s.w - 1}" height="${s.h - 1}" ${FRAME}/>`);
+  }
+  for (const v of insets) {
+    out.push(`<path id="sea.${v.id}" fill="#ffffff" d="${rectPath(v.frame)}"/>`, `<g fill="#c8c8c8" ${LAND_STROKE}>`);
+    for (const rings of v.grey) out.push(`<path d="${pathData(rings)}"/>`);
+    out.push(`</g>`, `<g ${LAND_STROKE}>`);
+    for (const c of countries) {
+      const z = c.zoomed.find((z) => z.id === v.id);
+      if (z) out.push(`<path id="${c.code}.${v.id}" fill="${colours.get(c.code)}" d="${pathData(z.rings)}"/>`);
+    }
+    const f = v.frame;
+    out.push(`</g>`, `<rect x="${f.x + 0.5}" y="${f.y + 0.5}" width="${f.w - 1}" height="${f.h - 1}" ${FRAME}/>`);
+  }
+  return out;
+}
+
+export function svgText(pic, countries, greyRings, colours, placed, insets) {
   const out = [];
   out.push(`<svg xmlns="http://www.w3.org/2000/svg" width="${pic.w}" height="${pic.h}" viewBox="0 0 ${pic.w} ${pic.h}">`);
   out.push(`<rect width="${pic.w}" height="${pic.h}" fill="#ffffff"/>`);
@@ -12,7 +39,7 @@ export function svgText(pic, countries, greyRings, colours, placed) {
   for (const rings of greyRings) out.push(`<path d="${pathData(rings)}"/>`);
   out.push(`</g>`, `<g ${LAND_STROKE}>`);
   for (const c of countries) if (c.rings.length) out.push(`<path id="${c.code}" fill="${colours.get(c.code)}" d="${pathData(c.rings)}"/>`);
-  out.push(`</g>`, `<g fill="none" stroke="#1b2a5c" stroke-width="1">`);
+  out.push(`</g>`, ...insetsText(insets, countries, colours), `<g fill="none" stroke="#1b2a5c" stroke-width="1">`);
   // Rings and boxes drawn inside their squares, on the pixel grid.
   for (const c of countries) {
     const m = placed.get(c.code);
@@ -39,7 +66,7 @@ export function namesText(countries) {
   return Buffer.from(text, "latin1");
 }
 
-export function mapText(map, win, countries, placed, rects, borders) {
+export function mapText(map, win, countries, placed, rects, borders, islands) {
   const { x: px, y: py } = win.picture;
   const row = (...fields) => fields.join("\t");
   const box = (b) => [b.x + px, b.y + py, b.w, b.h];
@@ -49,14 +76,22 @@ export function mapText(map, win, countries, placed, rects, borders) {
   out.push(row("rows", win.rows));
   countries.forEach((c, k) => {
     const cell = win.cells[k];
-    out.push(row("name", c.code, cell.x, cell.y, cell.w, cell.h, c.name));
+    out.push(row("name", c.code, cell.x, cell.y, cell.w, cell.h));
   });
-  for (const c of countries) out.push(row("place", c.code, ...box(placed.get(c.code).name)));
+  // A name in two lines says how many words its first line takes, one in
+  // the smaller type its size as well.
+  for (const c of countries) {
+    const m = placed.get(c.code);
+    const style = m.px && m.px !== PLACED_PX ? [m.words ?? 0, m.px] : m.words ? [m.words] : [];
+    out.push(row("place", c.code, ...box(m.name), ...style));
+  }
   for (const c of countries) {
     const line = placed.get(c.code).kind === "outside" && placed.get(c.code).line;
     if (line) out.push(row("line", c.code, line[0][0] + px, line[0][1] + py, line[1][0] + px, line[1][1] + py, 1));
   }
   for (const c of countries) for (const r of rects.filter((r) => r.label === c.label)) out.push(row("hit", c.code, ...box(r)));
+  for (const c of countries) out.push(row("land", c.code, Math.round(c.land[0] + px), Math.round(c.land[1] + py)));
   for (const pair of borders) out.push(row("border", ...pair.split(" ")));
+  for (const i of islands) out.push(row("island", i.code, i.islands, i.near, i.way, ...i.shares));
   return out.join("\n") + "\n";
 }

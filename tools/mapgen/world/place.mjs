@@ -8,8 +8,8 @@ import { UNDRAWN, landTables } from "./spots.mjs";
 // Annealing steps for each country of the map.
 const STEPS_PER_COUNTRY = 4000;
 
-export function placeAll(grid, countries) {
-  const t = landTables(grid);
+export function placeAll(grid, countries, insets) {
+  const t = landTables(grid, insets);
   const options = countries.map((c) => optionsOf(t, c).map(prepare));
   const empty = countries.filter((c, i) => !options[i].length).map((c) => c.code);
   if (empty.length) throw new Error(`no place at all for ${empty.join(" ")}`);

@@ -33,7 +33,7 @@ function packSlots(t, boxed, narrowest, typical, most) {
   const spots = [];
   for (let y = 0; y + SIDE <= grid.h; y += 2) {
     for (let x = 0; x + SIDE <= grid.w; x += 2) {
-      if (!t.land(x, y, SIDE, SIDE)) spots.push({ x, y, near: field[(y + 12) * grid.w + x + 12] });
+      if (!t.noBox(x, y, SIDE, SIDE)) spots.push({ x, y, near: field[(y + 12) * grid.w + x + 12] });
     }
   }
   spots.sort((a, b) => a.near - b.near || a.y - b.y || a.x - b.x);
@@ -93,6 +93,6 @@ export function firstBoxes(t, boxed) {
   const slots = packSlots(t, boxed, widths[0], widths[widths.length >> 1], Math.max(4 * boxed.length, 60));
   if (slots.length < boxed.length) throw new Error("too few spots in the sea for the boxes");
   // A slot too narrow for the name costs as much as a line across the map.
-  const cost = boxed.map((c) => slots.map((s) => lineCost(t.grid, leaderLine(s.box, c.anchors).seg) + (c.nameW > s.room ? 2000 : 0)));
+  const cost = boxed.map((c) => slots.map((s) => lineCost(t.grid, leaderLine(s.box, c.anchors).seg, c.label) + (c.nameW > s.room ? 2000 : 0)));
   return assign(cost).map((j) => slots[j].box);
 }

@@ -1,20 +1,50 @@
 // Where the pieces of a map may stand on its land: boxes clear of land, the
 // shortest leader line from a box to a country, and the nearest free spots.
 import { nearestOnBox } from "./geom.mjs";
+import { LIMITS } from "./placement.mjs";
 import { GREY, SEA, summedArea } from "./raster.mjs";
 
-// What a pixel of leader line over grey land, or over quizzed land, costs
-// beyond its length: lines over the sea are the easiest to follow. A line
-// over more than MOST_GREY pixels of grey land (out of the map's continent
-// and back) is not drawn at all: it costs UNDRAWN.
-const OVER_GREY = 2, OVER_LAND = 0.5, MOST_GREY = 40;
+// What a pixel of leader line over grey land, or over another quizzed
+// country, costs beyond its length: lines over the sea, or over their own
+// country, are the easiest to follow. A line over more than MOST_GREY
+// pixels of grey land (out of the map's continent and back) is not drawn at
+// all, nor is one longer than the map's limit: it costs UNDRAWN.
+const OVER_GREY = 2, OVER_LAND = 4, MOST_GREY = 40;
 export const UNDRAWN = 1e6;
 
-export function landTables(grid) {
+// A copy of the grid with the insets' frames, and 2 px round them, taken.
+function withFrames(grid, insets, taken) {
+  const out = { w: grid.w, h: grid.h, label: grid.label.slice() };
+  for (const { frame: f } of insets) {
+    for (let y = Math.max(0, f.y - 2); y < Math.min(grid.h, f.y + f.h + 2); y++) {
+      out.label.fill(taken, y * grid.w + Math.max(0, f.x - 2), y * grid.w + Math.min(grid.w, f.x + f.w + 2));
+    }
+  }
+  return out;
+}
+
+// Summed-area tables of the land, of the quizzed countries, and of where a
+// box (on land) or a name outside its country (on a quizzed country) may
+// not stand: an inset's sea belongs to the inset, so neither stands in it.
+// A country shown in an inset may have its box, or its name outside it, in
+// that inset's sea; the tables for each set of insets are made once.
+export function landTables(grid, insets = []) {
+  const made = new Map();
+  const tables = (open) => {
+    const key = open.join(" ");
+    if (!made.has(key)) {
+      const framed = withFrames(grid, insets.filter((v) => !open.includes(v.id)), 255);
+      made.set(key, { noBox: summedArea(framed, (l) => l !== SEA), noName: summedArea(framed, (l) => l > 1) });
+    }
+    return made.get(key);
+  };
   return {
     grid,
+    insets,
     land: summedArea(grid, (l) => l !== SEA),
     quizzed: summedArea(grid, (l) => l > 1),
+    noBox: tables([]).noBox,
+    free: (c) => tables(c.zoomed.map((z) => z.id).sort()),
   };
 }
 
@@ -48,16 +78,16 @@ export function leaderLine(b, anchors) {
 
 // What a leader line costs, in pixels: its length, more for a long one
 // (one line across half the map is worse than several short ones), and
-// more for each pixel it runs over land outside the map's countries.
-export function lineCost(grid, [[x0, y0], [x1, y1]]) {
+// more for each pixel it runs over grey land or another country.
+export function lineCost(grid, [[x0, y0], [x1, y1]], own) {
   const length = Math.hypot(x1 - x0, y1 - y0);
   let grey = 0, land = 0;
   for (let k = 0, n = Math.ceil(length); k < n; k++) {
     const x = Math.floor(x0 + ((x1 - x0) * (k + 0.5)) / n), y = Math.floor(y0 + ((y1 - y0) * (k + 0.5)) / n);
     const l = grid.label[y * grid.w + x];
-    if (l === GREY) grey++; else if (l > GREY) land++;
+    if (l === GREY) grey++; else if (l > GREY && l !== own) land++;
   }
-  if (grey > MOST_GREY) return UNDRAWN;
+  if (grey > MOST_GREY || length > LIMITS.line) return UNDRAWN;
   return length + (length * length) / 200 + grey * OVER_GREY + land * OVER_LAND;
 }
 

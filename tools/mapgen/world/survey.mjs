@@ -2,6 +2,7 @@
 // centre, the points inside it that leader lines may end at, and the
 // largest square it holds.
 import { distances, labelExtents, largestSquares } from "./raster.mjs";
+import { atHome } from "./zoom.mjs";
 
 // Leader lines end at one of at most this many points of a country.
 const MAX_ANCHORS = 400;
@@ -24,14 +25,29 @@ function ringCentre(rings) {
   return best.at;
 }
 
+// The centroid of all of a shape's rings on the map (not in its insets):
+// where the country lies, told to a player who cannot see the map.
+function landCentre(rings) {
+  let a = 0, cx = 0, cy = 0;
+  for (const r of rings) {
+    for (let k = 0, n = r.length; k < n; k++) {
+      const [x0, y0] = r[k], [x1, y1] = r[(k + 1) % n];
+      const f = x0 * y1 - x1 * y0;
+      a += f; cx += (x0 + x1) * f; cy += (y0 + y1) * f;
+    }
+  }
+  return a === 0 ? ringCentre(rings) : [cx / (3 * a), cy / (3 * a)];
+}
+
 // Integer points with a country's pixels all round them: corners of pixels
 // deep inside first, else of any 2 by 2 block, else its rounded centre.
-function anchorsOf(grid, label, square, cheb, centre) {
+function anchorsOf(grid, label, square, cheb, centre, home) {
   const { w, label: lab } = grid;
   const deep = [], block = [];
   for (let i = 0; i < lab.length; i++) {
     if (lab[i] !== label) continue;
     const x = i % w, y = (i - x) / w;
+    if (!home(x, y)) continue;
     if (cheb[i] >= 2) deep.push([x, y]);
     if (square[i] >= 2) block.push([x, y]);
   }
@@ -40,8 +56,11 @@ function anchorsOf(grid, label, square, cheb, centre) {
   return all.filter((_, k) => k % step === 0);
 }
 
-// The facts of each country, given its label in the grid and its rings.
-export function survey(grid, countries) {
+// The facts of each country, given its label in the grid and its rings;
+// its leader lines end where it is seen best (on the map, or in an inset),
+// or, at a cost, on any of its pixels (`everywhere`, for a country shown in
+// an inset).
+export function survey(grid, countries, insets) {
   const round = distances(grid, 3, 4), cheb = distances(grid, 1, 1);
   const { sq, best } = largestSquares(grid, countries.length + 2);
   const ext = labelExtents(grid, countries.length + 2);
@@ -54,11 +73,13 @@ export function survey(grid, countries) {
   }
   return countries.map((c) => {
     const i = pole[c.label];
-    const centre = i >= 0 ? [(i % w) + 0.5, Math.floor(i / w) + 0.5] : ringCentre(c.rings);
+    const centre = c.markAt ?? (i >= 0 ? [(i % w) + 0.5, Math.floor(i / w) + 0.5] : ringCentre(c.rings));
     return {
-      ...c, count: count[c.label], square: best[c.label], centre,
+      ...c, count: count[c.label], square: best[c.label], centre, land: landCentre(c.rings),
       span: count[c.label] ? Math.min(ext[c.label].x1 - ext[c.label].x0, ext[c.label].y1 - ext[c.label].y0) : 0,
-      anchors: anchorsOf(grid, c.label, sq, cheb, centre), depth: round,
+      anchors: anchorsOf(grid, c.label, sq, cheb, centre, (x, y) => atHome(insets, c, x, y)),
+      everywhere: c.zoomed.length ? anchorsOf(grid, c.label, sq, cheb, centre, () => true) : null,
+      depth: round,
     };
   });
 }

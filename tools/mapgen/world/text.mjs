@@ -16,10 +16,14 @@ function measure(font, size, text) {
 
 // A panel name: Liberation Sans Bold at 15 px.
 export const panelWidth = (text) => measure(bold, 15, text);
-// A name placed on the map: Liberation Sans Narrow at 11 px.
-export const placedWidth = (text) => measure(narrow, 11, text);
-// Placed names stand in a box this tall.
+// A name placed on the map: Liberation Sans Narrow at 11 px, or in the
+// smaller type a country too narrow for its name takes.
+export const PLACED_PX = 11, SMALL_PX = 9;
+export const placedWidth = (text, px = PLACED_PX) => measure(narrow, px, text);
+// Placed names stand in a box this tall, a line of the smaller type in one
+// as much shorter.
 export const PLACED_HEIGHT = 14;
+export const lineHeight = (px) => PLACED_HEIGHT - (PLACED_PX - px);
 
 // The sort key of a name: accents folded to their ASCII letters (Unicode
 // canonical decomposition, marks dropped), then plain byte order.
