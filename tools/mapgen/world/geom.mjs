@@ -41,3 +41,15 @@ function clip(den, num, t) {
 export function nearestOnBox(b, [x, y]) {
   return [Math.min(Math.max(x, b.x), b.x + b.w), Math.min(Math.max(y, b.y), b.y + b.h)];
 }
+
+// A ring's shoelace sums: twice its signed area, and its first moments
+// times six; its centroid is [cx / (3 a), cy / (3 a)].
+export function ringMoments(ring) {
+  let a = 0, cx = 0, cy = 0;
+  for (let k = 0, n = ring.length; k < n; k++) {
+    const [x0, y0] = ring[k], [x1, y1] = ring[(k + 1) % n];
+    const f = x0 * y1 - x1 * y0;
+    a += f; cx += (x0 + x1) * f; cy += (y0 + y1) * f;
+  }
+  return { a, cx, cy };
+}

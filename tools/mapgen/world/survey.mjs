@@ -1,6 +1,7 @@
 // What the raster tells of each quizzed country: its pixels, its visual
 // centre, the points inside it that leader lines may end at, and the
 // largest square it holds.
+import { ringMoments } from "./geom.mjs";
 import { distances, labelExtents, largestSquares } from "./raster.mjs";
 import { atHome } from "./zoom.mjs";
 
@@ -12,12 +13,7 @@ const MAX_ANCHORS = 400;
 function ringCentre(rings) {
   let best = null;
   for (const r of rings) {
-    let a = 0, cx = 0, cy = 0;
-    for (let k = 0, n = r.length; k < n; k++) {
-      const [x0, y0] = r[k], [x1, y1] = r[(k + 1) % n];
-      const f = x0 * y1 - x1 * y0;
-      a += f; cx += (x0 + x1) * f; cy += (y0 + y1) * f;
-    }
+    const { a, cx, cy } = ringMoments(r);
     if (a === 0) continue;
     if (!best || Math.abs(a) > best.area) best = { area: Math.abs(a), at: [cx / (3 * a), cy / (3 * a)] };
   }
@@ -29,13 +25,7 @@ function ringCentre(rings) {
 // where the country lies, told to a player who cannot see the map.
 function landCentre(rings) {
   let a = 0, cx = 0, cy = 0;
-  for (const r of rings) {
-    for (let k = 0, n = r.length; k < n; k++) {
-      const [x0, y0] = r[k], [x1, y1] = r[(k + 1) % n];
-      const f = x0 * y1 - x1 * y0;
-      a += f; cx += (x0 + x1) * f; cy += (y0 + y1) * f;
-    }
-  }
+  for (const m of rings.map(ringMoments)) { a += m.a; cx += m.cx; cy += m.cy; }
   return a === 0 ? ringCentre(rings) : [cx / (3 * a), cy / (3 * a)];
 }
 

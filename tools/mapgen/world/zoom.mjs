@@ -2,6 +2,7 @@
 // space of the same picture, inside a frame, with the part it shows
 // outlined on the map. A country's shape in an inset is its own as much as
 // its shape on the map: both take its name.
+import { ringMoments } from "./geom.mjs";
 import { projectShape } from "./project.mjs";
 import { GREY, SEA, fill } from "./raster.mjs";
 
@@ -44,10 +45,7 @@ export function insetViews(map, projection, pic) {
 // seen there rather than on the map.
 const WHOLE = 0.9;
 
-const areaOf = (rings) => rings.reduce((sum, r) => sum + Math.abs(r.reduce((a, [x0, y0], k) => {
-  const [x1, y1] = r[(k + 1) % r.length];
-  return a + x0 * y1 - x1 * y0;
-}, 0)) / 2, 0);
+const areaOf = (rings) => rings.reduce((sum, r) => sum + Math.abs(ringMoments(r).a) / 2, 0);
 
 // Draws each inset over the picture's grid: its frame emptied to the sea,
 // then the grey land and the countries in it. An inset may hide the sea or
