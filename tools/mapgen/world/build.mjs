@@ -4,6 +4,7 @@ import { checkMap, passes } from "./checks.mjs";
 import { colourCountries } from "./colour.mjs";
 import { COUNTRIES } from "./countries.mjs";
 import { mapText, namesText, svgText } from "./output.mjs";
+import { placeGroupRings } from "./groups.mjs";
 import { placeAll } from "./place.mjs";
 import { landTotal, placementFigures, placementPasses, placementReport } from "./placement.mjs";
 import { fitPoints, pictureProjection, projectShape, simplestWeight, unitBox } from "./project.mjs";
@@ -48,6 +49,7 @@ function picture(map, list) {
   paintInsets(grid, insets, detailFor, greyShapes, countries);
   absorbSpecks(grid, countries.map((c) => c.label));
   for (const c of countries) if (map.markAt?.[c.code]) c.markAt = projection(map.markAt[c.code]);
+  for (const c of countries) if (map.groups?.[c.code]) c.groups = map.groups[c.code].map((p) => projection(p));
   return { win, grid, grey, countries, insets };
 }
 
@@ -68,6 +70,7 @@ export function buildMap(map) {
   const { win, grid, grey, countries: drawn, insets } = picture(map, quizzed(map));
   const countries = survey(grid, drawn, insets);
   const { placed, failed } = placeAll(grid, countries, insets);
+  placeGroupRings(grid, countries, placed);
   const target = targetGrid(grid, countries, placed);
   const rects = rectangles(target);
   const f = checkMap(grid, target, countries, placed, rects, coverage(grid, rects, countries.length + 2));

@@ -82,6 +82,9 @@ export const MAPS = [
     // Island states whose largest island is not where they live: their ring
     // goes on the capital's group (Tarawa in the Gilberts, Pohnpei).
     markAt: { KI: [173.0, 1.4], FM: [158.2, 6.9] },
+    // Their other groups far apart get rings of their own: Kiribati's
+    // Phoenix and Line Islands, Micronesia's Chuuk and Yap.
+    groups: { KI: [[-171.7, -3.8], [-157.4, 1.9]], FM: [[151.8, 7.4], [138.1, 9.5]] },
   },
 ];
 

@@ -44,6 +44,7 @@ export function svgText(pic, countries, greyRings, colours, placed, insets) {
   for (const c of countries) {
     const m = placed.get(c.code);
     if (m.kind === "ring") out.push(`<circle cx="${m.square.x + 12}" cy="${m.square.y + 12}" r="11.5"/>`);
+    for (const g of m.groups ?? []) out.push(`<circle cx="${g.x + 12}" cy="${g.y + 12}" r="11.5"/>`);
     if (m.kind === "box") {
       out.push(`<rect x="${m.square.x + 0.5}" y="${m.square.y + 0.5}" width="23" height="23"/>`);
       const [[x1, y1], [x2, y2]] = m.line;

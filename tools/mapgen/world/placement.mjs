@@ -24,16 +24,16 @@ function overOtherLand(grid, [[x0, y0], [x1, y1]], own) {
 export function placementFigures(grid, countries, placed) {
   const pieces = countries.map((c) => ({ c, m: placed.get(c.code) }));
   const lines = pieces.filter(({ m }) => m.line);
-  const marks = pieces.filter(({ m }) => m.square);
+  const marks = pieces.flatMap(({ c, m }) => [m.square, ...(m.groups ?? [])].filter(Boolean).map((square) => ({ c, square })));
   const longest = lines.reduce((best, { c, m }) => (lengthOf(m.line) > best.value ? { code: c.code, value: Math.round(lengthOf(m.line)) } : best), { code: "-", value: 0 });
   return {
     longest,
     longLines: lines.filter(({ m }) => lengthOf(m.line) > LIMITS.line).map(({ c }) => c.code),
-    farBoxes: marks.filter(({ m }) => m.kind === "box" && lengthOf(m.line) > LIMITS.box).map(({ c }) => c.code),
-    linesThroughMarks: lines.filter(({ c, m }) => marks.some((o) => o.c !== c && segmentEntersBox(m.line, o.m.square))).map(({ c }) => c.code),
+    farBoxes: pieces.filter(({ m }) => m.kind === "box" && lengthOf(m.line) > LIMITS.box).map(({ c }) => c.code),
+    linesThroughMarks: lines.filter(({ c, m }) => marks.some((o) => o.c !== c && segmentEntersBox(m.line, o.square))).map(({ c }) => c.code),
     overLand: lines.map(({ c, m }) => ({ code: c.code, px: overOtherLand(grid, m.line, c.label) })).filter((o) => o.px)
       .sort((a, b) => b.px - a.px),
-    namesNearMarks: pieces.filter(({ c, m }) => marks.some((o) => o.c !== c && boxesOverlap(m.name, o.m.square, LIMITS.nearMark))).map(({ c }) => c.code),
+    namesNearMarks: pieces.filter(({ c, m }) => marks.some((o) => o.c !== c && boxesOverlap(m.name, o.square, LIMITS.nearMark))).map(({ c }) => c.code),
   };
 }
 

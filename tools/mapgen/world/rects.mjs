@@ -8,9 +8,9 @@ export function targetGrid(grid, countries, placed) {
   const label = grid.label.map((l) => (l === GREY ? 0 : l));
   for (const c of countries) {
     const mark = placed.get(c.code);
-    if (!mark?.square) continue;
-    const { x, y, w, h } = mark.square;
-    for (let r = y; r < y + h; r++) label.fill(c.label, r * grid.w + x, r * grid.w + x + w);
+    for (const { x, y, w, h } of [mark?.square, ...(mark?.groups ?? [])].filter(Boolean)) {
+      for (let r = y; r < y + h; r++) label.fill(c.label, r * grid.w + x, r * grid.w + x + w);
+    }
   }
   return { w: grid.w, h: grid.h, label };
 }
