@@ -75,6 +75,14 @@ std::string listOf(const KeyboardPlay& play, const std::vector<int>& states, std
     return list;
 }
 
+// A state's placed name, or "an unnamed state" while none is placed on it.
+std::string placedOrUnnamed(const KeyboardPlay& play, int state)
+{
+    if (const auto name = placedNameOn(play.board(), play.map().state(state)))
+        return std::string(layout::shownPart(play.board().panelName(*name).caption));
+    return "an unnamed " + play.board().map().noun;
+}
+
 std::optional<int> stateOfCode(const StateMap& map, std::string_view code)
 {
     for (int n = 0; n < map.size(); ++n)
@@ -105,10 +113,7 @@ std::string islandWhereabouts(const KeyboardPlay& play, const IslandFacts& isle,
     const auto near = stateOfCode(play.map(), isle.nearest);
     if (!near)
         return kind + where;
-    const auto name = placedNameOn(play.board(), play.map().state(*near));
-    const std::string nearest = name ? std::string(layout::shownPart(play.board().panelName(*name).caption))
-                                     : "an unnamed " + play.board().map().noun;
-    return kind + where + ", nearest " + nearest + ", to the " + std::string(isle.way);
+    return kind + where + ", nearest " + placedOrUnnamed(play, *near) + ", to the " + std::string(isle.way);
 }
 
 // Where a state lies, in words that may fit another state as well.
@@ -159,10 +164,7 @@ std::string whereabouts(const KeyboardPlay& play, int state)
     for (int other = 0; other < map.size(); ++other) {
         if (other == state || !toldAlike(play, state, other))
             continue;
-        const auto name = placedNameOn(play.board(), map.state(other));
-        return rough + ", " + wayFrom(map.state(other).land, map.state(state).land) + " of " +
-               (name ? std::string(layout::shownPart(play.board().panelName(*name).caption))
-                     : "an unnamed " + play.board().map().noun);
+        return rough + ", " + wayFrom(map.state(other).land, map.state(state).land) + " of " + placedOrUnnamed(play, other);
     }
     return rough;
 }

@@ -23,7 +23,7 @@ function withFrames(grid, insets, taken) {
   return out;
 }
 
-// Summed-area tables of the land, of the quizzed countries, and of where a
+// Summed-area tables of the land, and of where a
 // box (on land) or a name outside its country (on a quizzed country) may
 // not stand: an inset's sea belongs to the inset, so neither stands in it.
 // A country shown in an inset may have its box, or its name outside it, in
@@ -42,7 +42,6 @@ export function landTables(grid, insets = []) {
     grid,
     insets,
     land: summedArea(grid, (l) => l !== SEA),
-    quizzed: summedArea(grid, (l) => l > 1),
     noBox: tables([]).noBox,
     free: (c) => tables(c.zoomed.map((z) => z.id).sort()),
   };
